@@ -1,0 +1,100 @@
+#include "platform/controls.h"
+
+#include "platform/drawingsurface.h"
+#include "platform/errorreport.h"
+#include "platform/formserror.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Control::Control(std::string name, QWidget* widget) : m_name(std::move(name)), m_widget(widget) {}
+
+TextBox::TextBox(std::string name, QLineEdit* edit) : Control(std::move(name), edit), m_edit(edit) {}
+
+std::string TextBox::Text() const
+{
+    return m_edit->text().toStdString();
+}
+
+void TextBox::setText(std::string_view text)
+{
+    m_edit->setText(toQString(text));
+}
+
+void TextBox::onChange(Handler handler)
+{
+    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [handler = std::move(handler)] { runHandler(handler); });
+}
+
+ComboBox::ComboBox(std::string name, QComboBox* combo) : Control(std::move(name), combo), m_combo(combo) {}
+
+void ComboBox::AddItem(std::string_view text)
+{
+    // A combo box selects its first entry by itself; keep the selection and edit field as they were.
+    const int current = m_combo->currentIndex();
+    const QString shown = m_combo->currentText();
+    m_combo->addItem(toQString(text));
+    if (m_combo->currentIndex() != current) {
+        m_combo->setCurrentIndex(current);
+        m_combo->setEditText(shown);
+    }
+}
+
+std::string ComboBox::Text() const
+{
+    return m_combo->currentText().toStdString();
+}
+
+CommandButton::CommandButton(std::string name, QPushButton* button) : Control(std::move(name), button), m_button(button)
+{
+}
+
+void CommandButton::onClick(Handler handler)
+{
+    QObject::connect(m_button, &QPushButton::clicked, m_button,
+                     [handler = std::move(handler)] { runHandler(handler); });
+}
+
+PictureBox::PictureBox(std::string name, DrawingSurface* surface)
+    : Control(std::move(name), surface), m_surface(surface)
+{
+}
+
+std::int16_t PictureBox::DrawWidth() const
+{
+    return m_surface->drawWidth();
+}
+
+void PictureBox::setDrawWidth(std::int16_t width)
+{
+    checkStatus(m_surface->setDrawWidth(width), name(), "DrawWidth");
+}
+
+void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
+{
+    Status status;
+    if (flags != kAbsoluteWithColour)
+        status.failure = "Points can only be plotted at absolute coordinates with a colour given.";
+    else if (!std::isfinite(x) || !std::isfinite(y))
+        status.failure = "A point's coordinates must be finite numbers between -3.4e38 and 3.4e38.";
+    else if (colour > 0xFFFFFF)
+        status.failure = "A colour must be a value from 0x000000 to 0xFFFFFF.";
+    checkStatus(status, name(), "PSet");
+    m_surface->plot(x, y, colour);
+}
+
+} // namespace platform

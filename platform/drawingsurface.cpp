@@ -1,0 +1,136 @@
+#include "platform/drawingsurface.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kBorderWidth = 2;
+
+} // namespace
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorderWidth);
+    setAttribute(Qt::WA_StaticContents);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+Status DrawingSurface::setDrawWidth(std::int16_t width)
+{
+    if (width < 1) {
+        return {"The pen width " + std::to_string(width) + " is too small: pen widths from 1 to 32767 are allowed."};
+    }
+    m_drawWidth = width;
+    return Status::ok();
+}
+
+void DrawingSurface::plot(float x, float y, ColourValue colour)
+{
+    fitImage();
+    const double ratio = m_image.devicePixelRatio();
+    const double diameter = std::max(1.0, std::round(m_drawWidth * ratio));
+    const double radius = diameter / 2;
+
+    // Centre on the logical pixel that holds the point; an even diameter centres on a
+    // pixel corner so the disc stays symmetric.
+    const auto centreOf = [&](float twips) {
+        const double inDevice = (std::floor(twips / kTwipsPerPixel) + 0.5) * ratio;
+        return std::fmod(diameter, 2.0) == 1.0 ? std::floor(inDevice) + 0.5 : std::round(inDevice);
+    };
+    const double cx = centreOf(x);
+    const double cy = centreOf(y);
+
+    // Clip in floating point first, so far-away points cannot overflow an int.
+    const double left = std::max(0.0, std::ceil(cx - radius - 0.5));
+    const double right = std::min(m_image.width() - 1.0, std::floor(cx + radius - 0.5));
+    const double top = std::max(0.0, std::ceil(cy - radius - 0.5));
+    const double bottom = std::min(m_image.height() - 1.0, std::floor(cy + radius - 0.5));
+    if (left > right || top > bottom)
+        return;
+
+    const QRgb rgb = 0xFF000000u | colour;
+    for (int row = int(top); row <= int(bottom); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+        const double dy = row + 0.5 - cy;
+        for (int column = int(left); column <= int(right); ++column) {
+            const double dx = column + 0.5 - cx;
+            if (dx * dx + dy * dy <= radius * radius)
+                line[column] = rgb;
+        }
+    }
+
+    const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
+    update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (hasFocus()) {
+        // The border shows the focus; the drawing area itself is never painted over.
+        QPainter frame(this);
+        frame.setPen(QPen(palette().color(QPalette::Highlight), 1));
+        frame.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    fitImage();
+    const QRect area = contentsRect();
+    const QRect dirty = event->rect() & area;
+    if (dirty.isEmpty())
+        return;
+    const double ratio = m_image.devicePixelRatio();
+    const QRectF source = QRectF(dirty.translated(-area.topLeft()));
+    QPainter painter(this);
+    painter.drawImage(QRectF(dirty), m_image,
+                      QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio, source.height() * ratio));
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update();
+}
+
+void DrawingSurface::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    fitImage();
+}
+
+// Keeps the backing image at least as large as the drawing area, in device pixels. A change
+// of screen scale rescales what is drawn rather than losing it.
+void DrawingSurface::fitImage()
+{
+    const double ratio = devicePixelRatioF();
+    const QSize wanted = contentsRect().size() * ratio;
+    if (!m_image.isNull() && m_image.devicePixelRatio() != ratio) {
+        m_image = m_image.scaled(m_image.size() / m_image.devicePixelRatio() * ratio);
+        m_image.setDevicePixelRatio(ratio);
+    }
+    if (!m_image.isNull() && m_image.width() >= wanted.width() && m_image.height() >= wanted.height())
+        return;
+
+    QImage grown(wanted.expandedTo(m_image.size()), QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
+    grown.fill(Qt::white);
+    if (!m_image.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(QPoint(0, 0), m_image);
+    }
+    m_image = grown;
+}
+
+} // namespace platform

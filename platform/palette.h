@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// A colour as 0xRRGGBB.
+using ColourValue = std::uint32_t;
+
+// The colour of one of the sixteen palette entries 0 to 15. Throws FormsError for any other number.
+ColourValue paletteColor(std::int16_t colourNumber);
+
+} // namespace platform

@@ -1,0 +1,210 @@
+#include "platform/conversions.h"
+#include "platform/formserror.h"
+#include "platform/palette.h"
+
+#include <QTest>
+
+using namespace platform;
+
+class ConversionsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void numberFromText_data();
+    void numberFromText();
+    void numberFromTextTooLarge_data();
+    void numberFromTextTooLarge();
+    void roundToInt16_data();
+    void roundToInt16();
+    void roundToInt16OutOfRange_data();
+    void roundToInt16OutOfRange();
+    void leftChars_data();
+    void leftChars();
+    void paletteColor_data();
+    void paletteColor();
+    void narrowToSingle();
+};
+
+void ConversionsTest::numberFromText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("empty text") << QByteArray("") << 0.0;
+    QTest::newRow("no digits before a letter") << QByteArray("x3") << 0.0;
+    QTest::newRow("a sign alone") << QByteArray("-") << 0.0;
+    QTest::newRow("a point alone") << QByteArray(".") << 0.0;
+    QTest::newRow("inf is not a number") << QByteArray("inf") << 0.0;
+    QTest::newRow("nan is not a number") << QByteArray("nan") << 0.0;
+    QTest::newRow("whole number") << QByteArray("1200") << 1200.0;
+    QTest::newRow("digits then letters") << QByteArray("12abc") << 12.0;
+    QTest::newRow("leading spaces and tabs") << QByteArray(" \t 42") << 42.0;
+    QTest::newRow("a newline is not a leading space") << QByteArray("\n42") << 0.0;
+    QTest::newRow("explicit plus") << QByteArray("+7") << 7.0;
+    QTest::newRow("negative") << QByteArray("-5") << -5.0;
+    QTest::newRow("fraction") << QByteArray("1200.5") << 1200.5;
+    QTest::newRow("fraction without integer part") << QByteArray("-.25") << -0.25;
+    QTest::newRow("trailing point") << QByteArray("3.") << 3.0;
+    QTest::newRow("second point ends the number") << QByteArray("1.2.3") << 1.2;
+    QTest::newRow("comma is not a decimal point") << QByteArray("2,5") << 2.0;
+    QTest::newRow("exponent") << QByteArray("1.5e2x") << 150.0;
+    QTest::newRow("signed exponent") << QByteArray("25E-1") << 2.5;
+    QTest::newRow("exponent without digits is left") << QByteArray("1e") << 1.0;
+    QTest::newRow("exponent sign without digits is left") << QByteArray("1e+") << 1.0;
+    QTest::newRow("hexadecimal is not read") << QByteArray("0x1p3") << 0.0;
+    QTest::newRow("space after the sign ends it") << QByteArray("- 5") << 0.0;
+    QTest::newRow("tiny number reads as zero") << QByteArray("1e-999") << 0.0;
+    QTest::newRow("tiny with many zeros reads as zero") << QByteArray("0.000001e-400") << 0.0;
+    QTest::newRow("huge exponent on zero") << QByteArray("0e99999999999999999999") << 0.0;
+    QTest::newRow("largest double") << QByteArray("1.7976931348623157e308") << 1.7976931348623157e308;
+    QTest::newRow("many digits") << QByteArray(400, '0').prepend("1.") << 1.0;
+    QTest::newRow("first characters of a list entry") << QByteArray("7 ") << 7.0;
+    QTest::newRow("two digits of a longer text") << QByteArray("14") << 14.0;
+    QTest::newRow("other scripts read as zero") << QByteArray("\xd9\xa3") << 0.0;
+}
+
+void ConversionsTest::numberFromText()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, expected);
+    QCOMPARE(platform::numberFromText(text.toStdString()), expected);
+}
+
+void ConversionsTest::numberFromTextTooLarge_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("exponent past the largest double") << QByteArray("1e999");
+    QTest::newRow("negative and too large") << QByteArray("-2e308");
+    QTest::newRow("many integer digits") << QByteArray(400, '9');
+    QTest::newRow("overflowing exponent") << QByteArray("1e99999999999999999999");
+}
+
+void ConversionsTest::numberFromTextTooLarge()
+{
+    QFETCH(QByteArray, text);
+    try {
+        platform::numberFromText(text.toStdString());
+        QFAIL("a number too large for a double was read");
+    } catch (const FormsError& error) {
+        const QString message = QString::fromUtf8(error.what());
+        QVERIFY2(message.contains("too large"), error.what());
+        QVERIFY2(message.size() < 120, "a long text is shortened in the message");
+    }
+}
+
+void ConversionsTest::roundToInt16_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("half rounds to even below") << 2.5 << 2;
+    QTest::newRow("half rounds to even above") << 3.5 << 4;
+    QTest::newRow("negative half rounds to even") << -2.5 << -2;
+    QTest::newRow("above a half rounds up") << 3.7 << 4;
+    QTest::newRow("below a half rounds down") << 3.2 << 3;
+    QTest::newRow("negative zero") << -0.0 << 0;
+    QTest::newRow("smallest") << -32768.0 << -32768;
+    QTest::newRow("largest") << 32767.0 << 32767;
+    QTest::newRow("rounds down into range") << 32767.4 << 32767;
+    QTest::newRow("rounds up into range") << -32768.5 << -32768;
+}
+
+void ConversionsTest::roundToInt16()
+{
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QCOMPARE(int(platform::roundToInt16(value)), expected);
+}
+
+void ConversionsTest::roundToInt16OutOfRange_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::newRow("just above") << 32767.5;
+    QTest::newRow("just below") << -32769.0;
+    QTest::newRow("a thickness of 40000") << 40000.0;
+    QTest::newRow("largest double") << 1.7976931348623157e308;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
+}
+
+void ConversionsTest::roundToInt16OutOfRange()
+{
+    QFETCH(double, value);
+    try {
+        platform::roundToInt16(value);
+        QFAIL("an out-of-range number was rounded");
+    } catch (const FormsError& error) {
+        QVERIFY2(QByteArray(error.what()).contains("-32768 to 32767"), error.what());
+    }
+}
+
+void ConversionsTest::leftChars_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("longer text") << QByteArray("14 Light Yellow") << 2 << QByteArray("14");
+    QTest::newRow("shorter text is taken whole") << QByteArray("7") << 2 << QByteArray("7");
+    QTest::newRow("empty text") << QByteArray("") << 2 << QByteArray("");
+    QTest::newRow("count zero") << QByteArray("abc") << 0 << QByteArray("");
+    QTest::newRow("negative count") << QByteArray("abc") << -1 << QByteArray("");
+    QTest::newRow("counts characters, not bytes")
+        << QByteArray("\xc3\xa9\xc3\xa9x") << 2 << QByteArray("\xc3\xa9\xc3\xa9");
+    QTest::newRow("an emoji is one character") << QByteArray("\xf0\x9f\x98\x80"
+                                                             "5x")
+                                               << 2
+                                               << QByteArray("\xf0\x9f\x98\x80"
+                                                             "5");
+}
+
+void ConversionsTest::leftChars()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, count);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(QByteArray::fromStdString(platform::leftChars(text.toStdString(), count)), expected);
+}
+
+void ConversionsTest::paletteColor_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<uint>("colour"); // 0xFFFFFFFF where the number names no entry
+
+    const uint expected[] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+                             0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    for (int number = 0; number < 16; ++number)
+        QTest::addRow("entry %d", number) << number << expected[number];
+    QTest::newRow("just past the list") << 16 << 0xFFFFFFFFu;
+    QTest::newRow("negative") << -1 << 0xFFFFFFFFu;
+    QTest::newRow("typed 99") << 99 << 0xFFFFFFFFu;
+    QTest::newRow("smallest 16-bit number") << -32768 << 0xFFFFFFFFu;
+}
+
+void ConversionsTest::paletteColor()
+{
+    QFETCH(int, number);
+    QFETCH(uint, colour);
+    if (colour != 0xFFFFFFFFu) {
+        QCOMPARE(platform::paletteColor(std::int16_t(number)), colour);
+        return;
+    }
+    try {
+        platform::paletteColor(std::int16_t(number));
+        QFAIL("a number outside the palette gave a colour");
+    } catch (const FormsError& error) {
+        const QByteArray message(error.what());
+        QVERIFY2(message.contains(QByteArray::number(number)) && message.contains("0 to 15"), error.what());
+    }
+}
+
+void ConversionsTest::narrowToSingle()
+{
+    QCOMPARE(platform::narrowToSingle(1200.25), 1200.25f);
+    QCOMPARE(platform::narrowToSingle(-3.4e38), -3.4e38f);
+    QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(1e39));
+    QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(-1e39));
+}
+
+QTEST_APPLESS_MAIN(ConversionsTest)
+#include "tst_conversions.moc"

@@ -1,0 +1,505 @@
+#include "platform/drawingsurface.h"
+#include "platform/errorreport.h"
+#include "platform/form.h"
+#include "plotting/form1.h"
+#include "window/form1layout.h"
+#include "window/form1window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// The window as a person meets it: what it shows, where the focus goes, and the dots that
+// pressing "Draw" leaves on the drawing surface.
+class Form1WindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowHasCaptionAndClientSize();
+    void controlsStandWhereTheLayoutSays_data();
+    void controlsStandWhereTheLayoutSays();
+    void captionsStayWholeAndVisible();
+    void labelsLieBeneathTheBoxes();
+    void focusStartsOnTheDrawingSurface();
+    void tabVisitsControlsInOrderAndComesBack();
+    void startsWithEmptyBoxesAndAFilledList();
+
+    void pressPlotsOnePixel_data();
+    void pressPlotsOnePixel();
+    void everyPressAddsAPoint();
+    void typingAloneDrawsNothing();
+    void keysPressAFocusedButton_data();
+    void keysPressAFocusedButton();
+    void widePointIsADiscOfThatDiameter_data();
+    void widePointIsADiscOfThatDiameter();
+    void pointsFarAwayDrawNothing_data();
+    void pointsFarAwayDrawNothing();
+
+    void failuresAreReportedAndNothingIsPlotted_data();
+    void failuresAreReportedAndNothingIsPlotted();
+    void penWidthBelowOneIsRefused();
+    void reportWaitsForTheMouseButtonToBeReleased();
+    void realMessageBoxShowsTheReport();
+    void pointsSurviveResizingTheWindow();
+
+private:
+    template <typename W> W* find(const char* name) const
+    {
+        auto* widget = m_form->widget()->findChild<W*>(name);
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    platform::DrawingSurface* surface() const { return find<platform::DrawingSurface>("Picture1"); }
+    // What the person sees of the drawing area, one image pixel per screen pixel.
+    QImage drawingArea() const;
+    // The points drawn, as the pixels that are not white.
+    QList<QPoint> inkedPixels() const;
+    void type(const char* control, const QString& text);
+    void pressDraw();
+
+    std::unique_ptr<platform::Form> m_form;
+    std::shared_ptr<plotting::Form1> m_form1;
+    QStringList m_reports;
+};
+
+void Form1WindowTest::init()
+{
+    m_reports.clear();
+    platform::setErrorReporter([this](const std::string& message) { m_reports << QString::fromStdString(message); });
+    m_form = std::make_unique<platform::Form>(window::form1Description());
+    m_form1 = std::static_pointer_cast<plotting::Form1>(window::attachForm1(*m_form));
+    m_form->load();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form->widget()));
+    QVERIFY(QTest::qWaitForWindowActive(m_form->widget()));
+}
+
+void Form1WindowTest::cleanup()
+{
+    m_form1.reset();
+    m_form.reset();
+    platform::setErrorReporter({});
+}
+
+QImage Form1WindowTest::drawingArea() const
+{
+    platform::DrawingSurface* picture = surface();
+    return picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QList<QPoint> Form1WindowTest::inkedPixels() const
+{
+    const QImage area = drawingArea();
+    QList<QPoint> inked;
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            if (area.pixel(x, y) != qRgb(255, 255, 255))
+                inked << QPoint(x, y);
+        }
+    }
+    return inked;
+}
+
+void Form1WindowTest::type(const char* control, const QString& text)
+{
+    auto* edit = find<QLineEdit>(control);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void Form1WindowTest::pressDraw()
+{
+    QTest::mouseClick(find<QPushButton>("cmdDraw"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+void Form1WindowTest::windowHasCaptionAndClientSize()
+{
+    QWidget* window = m_form->widget();
+    QCOMPARE(window->windowTitle(), QString("Draw dots"));
+    QCOMPARE(window->size(), QSize(312, 228));
+}
+
+void Form1WindowTest::controlsStandWhereTheLayoutSays_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+
+    // Pixels at 15 twips each, worked out by hand from the layout in twips.
+    QTest::newRow("Draw button") << "cmdDraw"
+                                 << "QPushButton"
+                                 << "Draw" << QRect(80, 208, 153, 17);
+    QTest::newRow("thickness box") << "Text3"
+                                   << "QLineEdit"
+                                   << "" << QRect(224, 56, 73, 19);
+    QTest::newRow("Y box") << "txty"
+                           << "QLineEdit"
+                           << "" << QRect(64, 56, 81, 19);
+    QTest::newRow("X box") << "txtx"
+                           << "QLineEdit"
+                           << "" << QRect(64, 16, 81, 19);
+    QTest::newRow("colour list") << "Combo1"
+                                 << "QComboBox"
+                                 << "" << QRect(160, 16, 137, 21);
+    QTest::newRow("drawing surface") << "Picture1"
+                                     << "platform::DrawingSurface"
+                                     << "" << QRect(8, 88, 289, 113);
+    QTest::newRow("thickness label") << "Label3"
+                                     << "QLabel"
+                                     << "Thickness" << QRect(168, 56, 81, 17);
+    QTest::newRow("Y label") << "Label2"
+                             << "QLabel"
+                             << "Y coor" << QRect(16, 56, 81, 25);
+    QTest::newRow("X label") << "Label1"
+                             << "QLabel"
+                             << "X coor" << QRect(16, 16, 81, 25);
+}
+
+void Form1WindowTest::controlsStandWhereTheLayoutSays()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+
+    auto* widget = find<QWidget>(name.toUtf8().constData());
+    QCOMPARE(widget->metaObject()->className(), className);
+    QVERIFY(widget->isVisible());
+    QCOMPARE(widget->geometry(), geometry);
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        QCOMPARE(button->text(), caption);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+}
+
+void Form1WindowTest::captionsStayWholeAndVisible()
+{
+    // Each label's text must end before the box to its right begins.
+    const std::pair<const char*, const char*> beside[] = {{"Label1", "txtx"}, {"Label2", "txty"}, {"Label3", "Text3"}};
+    for (const auto& [labelName, boxName] : beside) {
+        auto* label = find<QLabel>(labelName);
+        const int textEnd = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(textEnd < find<QWidget>(boxName)->x(), labelName);
+        QVERIFY(label->fontMetrics().height() <= label->height());
+    }
+    auto* button = find<QPushButton>("cmdDraw");
+    QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
+}
+
+void Form1WindowTest::labelsLieBeneathTheBoxes()
+{
+    QWidget* window = m_form->widget();
+    // Where "X coor"'s rectangle reaches under the X box, the box is what is there.
+    QCOMPARE(window->childAt(70, 20), find<QLineEdit>("txtx"));
+    QCOMPARE(window->childAt(230, 60), find<QLineEdit>("Text3"));
+    QCOMPARE(window->childAt(20, 20), find<QLabel>("Label1"));
+
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, QPoint(66, 30));
+    QCOMPARE(QApplication::focusWidget(), find<QLineEdit>("txtx"));
+}
+
+void Form1WindowTest::focusStartsOnTheDrawingSurface()
+{
+    QCOMPARE(QApplication::focusWidget(), surface());
+}
+
+void Form1WindowTest::tabVisitsControlsInOrderAndComesBack()
+{
+    const auto focusedControl = [this] {
+        QWidget* focus = QApplication::focusWidget();
+        // The list's edit field is part of the list.
+        return focus && focus->parentWidget() != m_form->widget() ? focus->parentWidget() : focus;
+    };
+    const QStringList forward = {"Combo1", "txtx", "txty", "Text3", "cmdDraw", "Picture1"};
+    for (const QString& name : forward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusedControl()->objectName(), name);
+    }
+    for (auto name = forward.crbegin() + 1; name != forward.crend(); ++name) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusedControl()->objectName(), *name);
+    }
+}
+
+void Form1WindowTest::startsWithEmptyBoxesAndAFilledList()
+{
+    for (const char* name : {"txtx", "txty", "Text3"})
+        QVERIFY(find<QLineEdit>(name)->text().isEmpty());
+    auto* list = find<QComboBox>("Combo1");
+    QCOMPARE(list->count(), 16);
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(list->currentText().isEmpty());
+    QVERIFY(inkedPixels().isEmpty());
+    QCOMPARE(m_form1->colorIndex, 0);
+}
+
+void Form1WindowTest::pressPlotsOnePixel_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QPoint>("pixel");
+
+    QTest::newRow("empty boxes read as the corner") << ""
+                                                    << "" << QPoint(0, 0);
+    QTest::newRow("1200 by 600 twips") << "1200"
+                                       << "600" << QPoint(80, 40);
+    QTest::newRow("a fraction is kept, not rounded to a twip") << "1214.9"
+                                                               << "599.5" << QPoint(80, 39);
+    QTest::newRow("text after the number is ignored") << "30 twips"
+                                                      << "15abc" << QPoint(2, 1);
+    QTest::newRow("bottom-right corner of the area") << "4259"
+                                                     << "1619" << QPoint(283, 107);
+}
+
+void Form1WindowTest::pressPlotsOnePixel()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    QFETCH(QPoint, pixel);
+
+    type("txtx", x);
+    type("txty", y);
+    pressDraw();
+
+    QCOMPARE(inkedPixels(), QList<QPoint>{pixel});
+    QCOMPARE(drawingArea().pixel(pixel), qRgb(0, 0, 0));
+    QVERIFY(m_reports.isEmpty());
+    // The boxes keep what was typed.
+    QCOMPARE(find<QLineEdit>("txtx")->text(), x);
+}
+
+void Form1WindowTest::everyPressAddsAPoint()
+{
+    type("txtx", "1200");
+    type("txty", "600");
+    pressDraw();
+    pressDraw();
+    QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
+
+    type("txtx", "150");
+    pressDraw();
+    QCOMPARE(inkedPixels(), (QList<QPoint>{QPoint(10, 40), QPoint(80, 40)}));
+}
+
+void Form1WindowTest::typingAloneDrawsNothing()
+{
+    type("txtx", "1200");
+    type("txty", "600");
+    QVERIFY(inkedPixels().isEmpty());
+    pressDraw();
+    type("txtx", "3000");
+    QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
+}
+
+void Form1WindowTest::keysPressAFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+}
+
+void Form1WindowTest::keysPressAFocusedButton()
+{
+    QFETCH(int, key);
+    type("txtx", "300");
+    type("txty", "150");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
+    QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(20, 10)});
+}
+
+void Form1WindowTest::widePointIsADiscOfThatDiameter_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("inkedCount");
+    QTest::newRow("width 2 is a 2 by 2 square") << 2 << 4;
+    QTest::newRow("width 3 is a 3 by 3 square") << 3 << 9;
+    QTest::newRow("width 5 is a disc without corners") << 5 << 21;
+    QTest::newRow("width 50") << 50 << -1;
+}
+
+void Form1WindowTest::widePointIsADiscOfThatDiameter()
+{
+    QFETCH(int, width);
+    QFETCH(int, inkedCount);
+    m_form->pictureBox("Picture1").setDrawWidth(std::int16_t(width));
+    type("txtx", "1500");
+    type("txty", "900");
+    pressDraw();
+
+    const QList<QPoint> inked = inkedPixels();
+    QRect bounds;
+    for (const QPoint& p : inked)
+        bounds |= QRect(p, QSize(1, 1));
+    QCOMPARE(bounds.width(), width);
+    QCOMPARE(bounds.height(), width);
+    // Centred on the point's pixel (100, 60).
+    QVERIFY(qAbs(bounds.center().x() - 100) <= 1 && qAbs(bounds.center().y() - 60) <= 1);
+    QVERIFY(inked.contains(QPoint(100, 60)));
+    if (inkedCount >= 0)
+        QCOMPARE(inked.size(), inkedCount);
+    else
+        QVERIFY(inked.size() > 0.7 * width * width && inked.size() < 0.85 * width * width); // pi/4 of the square
+}
+
+void Form1WindowTest::pointsFarAwayDrawNothing_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::newRow("left of the area") << "-15"
+                                      << "600";
+    QTest::newRow("right of the area") << "4500"
+                                       << "600";
+    QTest::newRow("below the area") << "600"
+                                    << "1800";
+    QTest::newRow("largest single") << "3.4e38"
+                                    << "3.4e38";
+    QTest::newRow("smallest single") << "-3.4e38"
+                                     << "-3.4e38";
+    QTest::newRow("just past a 32-bit pixel") << "32212254720"
+                                              << "0";
+}
+
+void Form1WindowTest::pointsFarAwayDrawNothing()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    m_form->pictureBox("Picture1").setDrawWidth(32767);
+    type("txtx", x);
+    type("txty", y);
+    pressDraw();
+    // A huge pen reaches into the area from nearby points, never from far ones.
+    if (x.contains("e38") || x.size() > 6)
+        QVERIFY(inkedPixels().isEmpty());
+    QVERIFY(m_reports.isEmpty());
+}
+
+void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QString>("reportSays");
+
+    QTest::newRow("X too large for any number") << "1e999"
+                                                << "600" << 0 << "too large";
+    QTest::newRow("Y too large for any number") << "600"
+                                                << "-1e999" << 0 << "too large";
+    QTest::newRow("X beyond single precision") << "1e39"
+                                               << "600" << 0 << "-3.4e38 and 3.4e38";
+    QTest::newRow("colour number 99") << "600"
+                                      << "600" << 99 << "colour number 99 is not one of";
+    QTest::newRow("colour number -5") << "600"
+                                      << "600" << -5 << "colour number -5 is not one of";
+}
+
+void Form1WindowTest::failuresAreReportedAndNothingIsPlotted()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    QFETCH(int, colour);
+    QFETCH(QString, reportSays);
+
+    type("txtx", "1200");
+    type("txty", "600");
+    pressDraw();
+
+    type("txtx", x);
+    type("txty", y);
+    m_form1->colorIndex = std::int16_t(colour);
+    pressDraw();
+    QTRY_COMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports.first().contains(reportSays), qPrintable(m_reports.first()));
+    QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
+    QCOMPARE(m_form1->colorIndex, colour);
+
+    // The program goes on.
+    m_form1->colorIndex = 0;
+    type("txtx", "150");
+    type("txty", "150");
+    pressDraw();
+    QCOMPARE(inkedPixels(), (QList<QPoint>{QPoint(10, 10), QPoint(80, 40)}));
+    QCOMPARE(m_reports.size(), 1);
+}
+
+void Form1WindowTest::penWidthBelowOneIsRefused()
+{
+    platform::PictureBox& picture = m_form->pictureBox("Picture1");
+    picture.setDrawWidth(4);
+    for (const std::int16_t width : {std::int16_t(0), std::int16_t(-1), std::int16_t(-32768)})
+        QVERIFY_THROWS_EXCEPTION(platform::FormsError, picture.setDrawWidth(width));
+    QCOMPARE(picture.DrawWidth(), 4);
+}
+
+void Form1WindowTest::reportWaitsForTheMouseButtonToBeReleased()
+{
+    QWindow* window = m_form->widget()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(150, 150));
+    platform::runHandler([] { throw platform::FormsError("Something the person should read."); });
+    QTest::qWait(50);
+    QVERIFY(m_reports.isEmpty());
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(150, 150));
+    QTRY_COMPARE(m_reports, QStringList{"Something the person should read."});
+}
+
+void Form1WindowTest::realMessageBoxShowsTheReport()
+{
+    platform::setErrorReporter({});
+    m_form1->colorIndex = 99;
+
+    // The box runs its own event loop, so it is read and closed from inside that loop.
+    QString title;
+    QString text;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(10);
+    pressDraw();
+    QTRY_VERIFY(!text.isEmpty());
+    closer.stop();
+
+    QCOMPARE(title, QString("Draw dots"));
+    QCOMPARE(text, QString("The colour number 99 is not one of the colour numbers 0 to 15."));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(inkedPixels().isEmpty());
+}
+
+void Form1WindowTest::pointsSurviveResizingTheWindow()
+{
+    type("txtx", "1200");
+    type("txty", "600");
+    pressDraw();
+    QWidget* window = m_form->widget();
+    window->resize(100, 100);
+    QCOMPARE(surface()->geometry(), QRect(8, 88, 289, 113)); // nothing moves or resizes
+    window->resize(600, 500);
+    QCOMPARE(surface()->geometry(), QRect(8, 88, 289, 113));
+    QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
+}
+
+QTEST_MAIN(Form1WindowTest)
+#include "tst_form1window.moc"

@@ -1,0 +1,36 @@
+# Shared by tools/run and tools/test: installs what is missing and builds. Sourced, not run.
+
+# Debian 12 packages the project needs to build, test and run.
+readonly PACKAGES=(
+    cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
+    xvfb openbox xdotool imagemagick x11-utils clang-format
+)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build DIR [cmake options...]: configures once, then builds only what changed. Quiet unless
+# the compiler has something to say.
+build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    fi
+    if ! cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1; then
+        grep -E -A3 'error|Error' "$dir/build.log" | head -60
+        echo "The build in $dir failed; the whole log is $dir/build.log." >&2
+        return 1
+    fi
+    grep -E -A3 'warning:' "$dir/build.log" || true
+}

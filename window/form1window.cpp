@@ -1,0 +1,40 @@
+#include "window/form1window.h"
+
+#include "platform/form.h"
+#include "plotting/form1.h"
+#include "window/form1layout.h"
+
+#include <array>
+
+namespace window {
+
+platform::FormDescription form1Description()
+{
+    platform::FormDescription form{
+        std::string(kForm1.name), std::string(kForm1.caption), kForm1.clientLeft,      kForm1.clientTop,
+        kForm1.clientWidth,       kForm1.clientHeight,         kForm1.startUpPosition, {}};
+    for (const ControlLayout& control : kForm1Controls) {
+        form.controls.push_back({std::string(control.name), control.kind, std::string(control.caption), control.left,
+                                 control.top, control.width, control.height, control.tabIndex});
+    }
+    return form;
+}
+
+std::shared_ptr<void> attachForm1(platform::Form& form)
+{
+    auto form1 = std::make_shared<plotting::Form1>(form);
+    plotting::Form1* handlers = form1.get();
+    form.onLoad([handlers] { handlers->Form_Load(); });
+    form.comboBox("Combo1").onLostFocus([handlers] { handlers->Combo1_LostFocus(); });
+    form.textBox("Text3").onChange([handlers] { handlers->Text3_Change(); });
+    form.commandButton("cmdDraw").onClick([handlers] { handlers->cmdDraw_Click(); });
+    return form1;
+}
+
+namespace {
+constexpr std::array kForms{platform::FormEntry{"Form1", &form1Description, &attachForm1}};
+}
+
+const platform::ProjectDescription kProject{"Form1", kForms};
+
+} // namespace window
