@@ -4,6 +4,7 @@
 #include "plotting/form1.h"
 #include "window/form1layout.h"
 #include "window/form1window.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,84 +53,29 @@ private Q_SLOTS:
     void pointsSurviveResizingTheWindow();
 
 private:
-    template <typename W> W* find(const char* name) const
-    {
-        auto* widget = m_form->widget()->findChild<W*>(name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    platform::DrawingSurface* surface() const { return find<platform::DrawingSurface>("Picture1"); }
-    // What the person sees of the drawing area, one image pixel per screen pixel.
-    QImage drawingArea() const;
-    // The points drawn, as the pixels that are not white.
-    QList<QPoint> inkedPixels() const;
-    void type(const char* control, const QString& text);
-    void pressDraw();
+    template <typename W> W* find(const char* name) const { return m_window.find<W>(name); }
+    platform::DrawingSurface* surface() const { return m_window.surface(); }
+    QList<QPoint> inkedPixels() const { return m_window.inkedPixels(); }
+    QImage drawingArea() const { return m_window.drawingArea(); }
+    void type(const char* control, const QString& text) { m_window.type(control, text); }
+    void pressDraw() { m_window.pressDraw(); }
 
-    std::unique_ptr<platform::Form> m_form;
-    std::shared_ptr<plotting::Form1> m_form1;
-    QStringList m_reports;
+    WindowFixture m_window;
 };
 
 void Form1WindowTest::init()
 {
-    m_reports.clear();
-    platform::setErrorReporter([this](const std::string& message) { m_reports << QString::fromStdString(message); });
-    m_form = std::make_unique<platform::Form>(window::form1Description());
-    m_form1 = std::static_pointer_cast<plotting::Form1>(window::attachForm1(*m_form));
-    m_form->load();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form->widget()));
-    QVERIFY(QTest::qWaitForWindowActive(m_form->widget()));
+    QVERIFY(m_window.open());
 }
 
 void Form1WindowTest::cleanup()
 {
-    m_form1.reset();
-    m_form.reset();
-    platform::setErrorReporter({});
-}
-
-QImage Form1WindowTest::drawingArea() const
-{
-    platform::DrawingSurface* picture = surface();
-    return picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QList<QPoint> Form1WindowTest::inkedPixels() const
-{
-    const QImage area = drawingArea();
-    QList<QPoint> inked;
-    for (int y = 0; y < area.height(); ++y) {
-        for (int x = 0; x < area.width(); ++x) {
-            if (area.pixel(x, y) != qRgb(255, 255, 255))
-                inked << QPoint(x, y);
-        }
-    }
-    return inked;
-}
-
-void Form1WindowTest::type(const char* control, const QString& text)
-{
-    auto* edit = find<QLineEdit>(control);
-    QTest::mouseClick(edit, Qt::LeftButton);
-    edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
-}
-
-void Form1WindowTest::pressDraw()
-{
-    QTest::mouseClick(find<QPushButton>("cmdDraw"), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    m_window.close();
 }
 
 void Form1WindowTest::windowHasCaptionAndClientSize()
 {
-    QWidget* window = m_form->widget();
+    QWidget* window = m_window.window();
     QCOMPARE(window->windowTitle(), QString("Draw dots"));
     QCOMPARE(window->size(), QSize(312, 228));
 }
@@ -204,7 +150,7 @@ void Form1WindowTest::captionsStayWholeAndVisible()
 
 void Form1WindowTest::labelsLieBeneathTheBoxes()
 {
-    QWidget* window = m_form->widget();
+    QWidget* window = m_window.window();
     // Where "X coor"'s rectangle reaches under the X box, the box is what is there.
     QCOMPARE(window->childAt(70, 20), find<QLineEdit>("txtx"));
     QCOMPARE(window->childAt(230, 60), find<QLineEdit>("Text3"));
@@ -224,7 +170,7 @@ void Form1WindowTest::tabVisitsControlsInOrderAndComesBack()
     const auto focusedControl = [this] {
         QWidget* focus = QApplication::focusWidget();
         // The list's edit field is part of the list.
-        return focus && focus->parentWidget() != m_form->widget() ? focus->parentWidget() : focus;
+        return focus && focus->parentWidget() != m_window.window() ? focus->parentWidget() : focus;
     };
     const QStringList forward = {"Combo1", "txtx", "txty", "Text3", "cmdDraw", "Picture1"};
     for (const QString& name : forward) {
@@ -246,7 +192,7 @@ void Form1WindowTest::startsWithEmptyBoxesAndAFilledList()
     QCOMPARE(list->currentIndex(), -1);
     QVERIFY(list->currentText().isEmpty());
     QVERIFY(inkedPixels().isEmpty());
-    QCOMPARE(m_form1->colorIndex, 0);
+    QCOMPARE(m_window.form1().colorIndex, 0);
 }
 
 void Form1WindowTest::pressPlotsOnePixel_data()
@@ -279,7 +225,7 @@ void Form1WindowTest::pressPlotsOnePixel()
 
     QCOMPARE(inkedPixels(), QList<QPoint>{pixel});
     QCOMPARE(drawingArea().pixel(pixel), qRgb(0, 0, 0));
-    QVERIFY(m_reports.isEmpty());
+    QVERIFY(m_window.reports().isEmpty());
     // The boxes keep what was typed.
     QCOMPARE(find<QLineEdit>("txtx")->text(), x);
 }
@@ -341,7 +287,7 @@ void Form1WindowTest::widePointIsADiscOfThatDiameter()
 {
     QFETCH(int, width);
     QFETCH(int, inkedCount);
-    m_form->pictureBox("Picture1").setDrawWidth(std::int16_t(width));
+    m_window.form().pictureBox("Picture1").setDrawWidth(std::int16_t(width));
     type("txtx", "1500");
     type("txty", "900");
     pressDraw();
@@ -383,14 +329,14 @@ void Form1WindowTest::pointsFarAwayDrawNothing()
 {
     QFETCH(QString, x);
     QFETCH(QString, y);
-    m_form->pictureBox("Picture1").setDrawWidth(32767);
+    m_window.form().pictureBox("Picture1").setDrawWidth(32767);
     type("txtx", x);
     type("txty", y);
     pressDraw();
     // A huge pen reaches into the area from nearby points, never from far ones.
     if (x.contains("e38") || x.size() > 6)
         QVERIFY(inkedPixels().isEmpty());
-    QVERIFY(m_reports.isEmpty());
+    QVERIFY(m_window.reports().isEmpty());
 }
 
 void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
@@ -425,25 +371,25 @@ void Form1WindowTest::failuresAreReportedAndNothingIsPlotted()
 
     type("txtx", x);
     type("txty", y);
-    m_form1->colorIndex = std::int16_t(colour);
+    m_window.form1().colorIndex = std::int16_t(colour);
     pressDraw();
-    QTRY_COMPARE(m_reports.size(), 1);
-    QVERIFY2(m_reports.first().contains(reportSays), qPrintable(m_reports.first()));
+    QTRY_COMPARE(m_window.reports().size(), 1);
+    QVERIFY2(m_window.reports().first().contains(reportSays), qPrintable(m_window.reports().first()));
     QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
-    QCOMPARE(m_form1->colorIndex, colour);
+    QCOMPARE(m_window.form1().colorIndex, colour);
 
     // The program goes on.
-    m_form1->colorIndex = 0;
+    m_window.form1().colorIndex = 0;
     type("txtx", "150");
     type("txty", "150");
     pressDraw();
     QCOMPARE(inkedPixels(), (QList<QPoint>{QPoint(10, 10), QPoint(80, 40)}));
-    QCOMPARE(m_reports.size(), 1);
+    QCOMPARE(m_window.reports().size(), 1);
 }
 
 void Form1WindowTest::penWidthBelowOneIsRefused()
 {
-    platform::PictureBox& picture = m_form->pictureBox("Picture1");
+    platform::PictureBox& picture = m_window.form().pictureBox("Picture1");
     picture.setDrawWidth(4);
     for (const std::int16_t width : {std::int16_t(0), std::int16_t(-1), std::int16_t(-32768)})
         QVERIFY_THROWS_EXCEPTION(platform::FormsError, picture.setDrawWidth(width));
@@ -452,19 +398,19 @@ void Form1WindowTest::penWidthBelowOneIsRefused()
 
 void Form1WindowTest::reportWaitsForTheMouseButtonToBeReleased()
 {
-    QWindow* window = m_form->widget()->windowHandle();
+    QWindow* window = m_window.window()->windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, QPoint(150, 150));
     platform::runHandler([] { throw platform::FormsError("Something the person should read."); });
     QTest::qWait(50);
-    QVERIFY(m_reports.isEmpty());
+    QVERIFY(m_window.reports().isEmpty());
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(150, 150));
-    QTRY_COMPARE(m_reports, QStringList{"Something the person should read."});
+    QTRY_COMPARE(m_window.reports(), QStringList{"Something the person should read."});
 }
 
 void Form1WindowTest::realMessageBoxShowsTheReport()
 {
     platform::setErrorReporter({});
-    m_form1->colorIndex = 99;
+    m_window.form1().colorIndex = 99;
 
     // The box runs its own event loop, so it is read and closed from inside that loop.
     QString title;
@@ -493,7 +439,7 @@ void Form1WindowTest::pointsSurviveResizingTheWindow()
     type("txtx", "1200");
     type("txty", "600");
     pressDraw();
-    QWidget* window = m_form->widget();
+    QWidget* window = m_window.window();
     window->resize(100, 100);
     QCOMPARE(surface()->geometry(), QRect(8, 88, 289, 113)); // nothing moves or resizes
     window->resize(600, 500);

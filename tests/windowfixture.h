@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/form.h"
+#include "plotting/form1.h"
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+
+namespace platform {
+class DrawingSurface;
+}
+
+// The program's window, built and shown as at start, with error reports captured instead of
+// shown, and what the tests need to drive it and to see what it shows.
+class WindowFixture {
+public:
+    // Builds, loads and shows the window; returns false if it never became active.
+    bool open();
+    void close();
+
+    template <typename W> W* find(const char* name) const
+    {
+        auto* widget = m_form->widget()->findChild<W*>(name);
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QWidget* window() const { return m_form->widget(); }
+    platform::Form& form() const { return *m_form; }
+    plotting::Form1& form1() const { return *m_form1; }
+    platform::DrawingSurface* surface() const;
+    const QStringList& reports() const { return m_reports; }
+
+    // What the person sees of the drawing area, one image pixel per screen pixel.
+    QImage drawingArea() const;
+    // The points drawn, as the pixels that are not white.
+    QList<QPoint> inkedPixels() const;
+    // Clicks into a text box, replaces its text by typing, and leaves the focus there.
+    void type(const char* control, const QString& text);
+    // Clicks a control in its middle with real mouse events through the window.
+    void click(const char* control);
+    void pressDraw() { click("cmdDraw"); }
+
+private:
+    std::unique_ptr<platform::Form> m_form;
+    std::shared_ptr<plotting::Form1> m_form1;
+    QStringList m_reports;
+};
