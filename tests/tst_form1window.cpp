@@ -4,6 +4,7 @@
 #include "plotting/form1.h"
 #include "window/form1layout.h"
 #include "window/form1window.h"
+#include "window/storedrecord.h"
 #include "windowfixture.h"
 
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
 #include <memory>
 
 // The window as a person meets it: what it shows, where the focus goes, and the dots that
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void windowHasCaptionAndClientSize();
     void controlsStandWhereTheLayoutSays_data();
     void controlsStandWhereTheLayoutSays();
+    void shownWindowMatchesTheStoredRecord();
     void captionsStayWholeAndVisible();
     void labelsLieBeneathTheBoxes();
     void focusStartsOnTheDrawingSurface();
@@ -132,6 +135,41 @@ void Form1WindowTest::controlsStandWhereTheLayoutSays()
         QCOMPARE(button->text(), caption);
     if (auto* label = qobject_cast<QLabel*>(widget))
         QCOMPARE(label->text(), caption);
+}
+
+void Form1WindowTest::shownWindowMatchesTheStoredRecord()
+{
+    const platform::FormDescription stored = window::decodeFormRecord(window::kForm1Record).description;
+    QCOMPARE(m_window.window()->windowTitle(), QString::fromStdString(stored.caption));
+    QCOMPARE(m_window.window()->size(), QSize(stored.clientWidth, stored.clientHeight) / 15);
+
+    const std::map<platform::ControlKind, QString> classOfKind = {
+        {platform::ControlKind::CommandButton, "QPushButton"},
+        {platform::ControlKind::TextBox, "QLineEdit"},
+        {platform::ControlKind::ComboBox, "QComboBox"},
+        {platform::ControlKind::PictureBox, "platform::DrawingSurface"},
+        {platform::ControlKind::Label, "QLabel"}};
+    std::map<int, QWidget*> byTabIndex;
+    for (const platform::ControlDescription& control : stored.controls) {
+        QWidget* widget = find<QWidget>(control.name.c_str());
+        QCOMPARE(widget->metaObject()->className(), classOfKind.at(control.kind));
+        QCOMPARE(widget->geometry(),
+                 QRect(control.left / 15, control.top / 15, control.width / 15, control.height / 15));
+        const QVariant text = widget->property("text");
+        if (text.isValid() && !qobject_cast<QLineEdit*>(widget))
+            QCOMPARE(text.toString(), QString::fromStdString(control.caption));
+        if (control.kind != platform::ControlKind::Label)
+            byTabIndex[control.tabIndex] = widget;
+    }
+    // Tab visits the controls by tab index, starting from the first and coming back to it.
+    QCOMPARE(QApplication::focusWidget(), byTabIndex.begin()->second);
+    for (auto next = std::next(byTabIndex.begin());; ++next) {
+        QWidget* expected = next == byTabIndex.end() ? byTabIndex.begin()->second : next->second;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() == expected || expected->isAncestorOf(QApplication::focusWidget()));
+        if (next == byTabIndex.end())
+            break;
+    }
 }
 
 void Form1WindowTest::captionsStayWholeAndVisible()

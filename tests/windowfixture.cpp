@@ -3,6 +3,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/errorreport.h"
 #include "window/form1window.h"
+#include "window/storedrecord.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,23 +2,11 @@
 
 #include "platform/form.h"
 #include "plotting/form1.h"
-#include "window/form1layout.h"
+#include "window/storedrecord.h"
 
 #include <array>
 
 namespace window {
-
-platform::FormDescription form1Description()
-{
-    platform::FormDescription form{
-        std::string(kForm1.name), std::string(kForm1.caption), kForm1.clientLeft,      kForm1.clientTop,
-        kForm1.clientWidth,       kForm1.clientHeight,         kForm1.startUpPosition, {}};
-    for (const ControlLayout& control : kForm1Controls) {
-        form.controls.push_back({std::string(control.name), control.kind, std::string(control.caption), control.left,
-                                 control.top, control.width, control.height, control.tabIndex});
-    }
-    return form;
-}
 
 std::shared_ptr<void> attachForm1(platform::Form& form)
 {

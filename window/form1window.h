@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/formdescription.h"
 #include "platform/startup.h"
 
 #include <memory>
@@ -10,9 +9,6 @@ class Form;
 }
 
 namespace window {
-
-// The description the program's window is built from.
-platform::FormDescription form1Description();
 
 // Creates the program's object for a built Form1 and routes the window's events to its handlers.
 std::shared_ptr<void> attachForm1(platform::Form& form);
