@@ -1,7 +1,8 @@
 #!/bin/bash
 # End-to-end check of the finished program on a real (virtual) X display: types points
 # into the window with real mouse and key events, presses Draw by click and by keyboard,
-# looks at the screen, then closes the window as a user would.
+# picks colours by typing into the colour list and from its open drop-down list, sets the
+# pen thickness, looks at the screen, then closes the window as a user would.
 #
 #   tests/e2e/run_e2e.sh PATH/TO/drawdots
 #
@@ -27,14 +28,43 @@ trap 'xsession_stop' EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Centres of the controls clicked, in client pixels.
+# Points clicked, in client pixels: the centres of controls, a blank spot of the drawing
+# surface and the colour list's drop-down arrow.
 declare -rA CENTRE=(
-    [txtx]="104 25"     # at (64,16) 81x19
-    [txty]="104 65"     # at (64,56) 81x19
-    [cmdDraw]="156 216" # at (80,208) 153x17
+    [txtx]="104 25"         # at (64,16) 81x19
+    [txty]="104 65"         # at (64,56) 81x19
+    [Text3]="260 65"        # at (224,56) 73x19
+    [cmdDraw]="156 216"     # at (80,208) 153x17
+    [Picture1]="280 190"    # at (8,88) 289x113, away from every dot drawn
+    [Combo1.arrow]="287 26" # the arrow button at the right end of (160,16) 137x21
 )
 # The drawing area inside Picture1's 2-pixel border.
 readonly AREA_LEFT=10 AREA_TOP=90 AREA_WIDTH=285 AREA_HEIGHT=109
+# Where the colour list's edit field shows its text: inside its frame, left of the arrow.
+readonly LIST_TEXT_LEFT=163 LIST_TEXT_TOP=19 LIST_TEXT_WIDTH=112 LIST_TEXT_HEIGHT=15
+# The open drop-down list shows at most 10 of the 16 colours at once (Qt's default for a
+# combo box) in rows of equal height, inside an equal frame above and below; the row height
+# is its height divided by 10, the frame what is left over (132 = 1 + 10 * 13 + 1 here).
+readonly LIST_VISIBLE_ROWS=10
+
+# What a pen 5 pixels wide leaves around its centre ('#': the pen's colour, '.': white).
+readonly -a DISC5=(
+    "......."
+    "..###.."
+    ".#####."
+    ".#####."
+    ".#####."
+    "..###.."
+    "......."
+)
+# What a pen 3 pixels wide leaves.
+readonly -a SQUARE3=(
+    "....."
+    ".###."
+    ".###."
+    ".###."
+    "....."
+)
 
 shot=""
 
@@ -87,16 +117,67 @@ pixel_is() {
 # a moment after the click.
 await_pixel() { xsession_wait_for 5 pixel_is "$@"; }
 
+# Prints every pixel of the client rectangle (LEFT, TOP, WIDTH, HEIGHT) in the last
+# screenshot as "X Y #RRGGBB" in client coordinates, one a line.
+client_region_pixels() {
+    xsession_region_pixels "$shot" $((client_x + $1)) $((client_y + $2)) "$3" "$4" |
+        awk -v dx="$client_x" -v dy="$client_y" '{ print $1 - dx, $2 - dy, $3 }'
+}
+
 # Prints every pixel of the drawing area that is not white, as "X,Y #RRGGBB" in client
 # coordinates, one a line.
 non_white_pixels() {
-    convert "$shot" -crop "${AREA_WIDTH}x${AREA_HEIGHT}+$((client_x + AREA_LEFT))+$((client_y + AREA_TOP))" \
-        +repage -depth 8 txt:- |
-        awk -v dx="$AREA_LEFT" -v dy="$AREA_TOP" '
-            NR > 1 && $3 != "#FFFFFF" {
-                split($1, p, "[,:]")
-                printf "%d,%d %s\n", p[1] + dx, p[2] + dy, $3
-            }'
+    client_region_pixels "$AREA_LEFT" "$AREA_TOP" "$AREA_WIDTH" "$AREA_HEIGHT" |
+        awk '$3 != "#FFFFFF" { printf "%d,%d %s\n", $1, $2, $3 }'
+}
+
+# Prints the client x of the rightmost non-white pixel in the colour list's edit field in the
+# last screenshot, or nothing when the field is blank: how far its text reaches.
+list_text_right() {
+    client_region_pixels "$LIST_TEXT_LEFT" "$LIST_TEXT_TOP" "$LIST_TEXT_WIDTH" "$LIST_TEXT_HEIGHT" |
+        awk '$3 != "#FFFFFF" && $1 > right { right = $1 } END { if (right) print right }'
+}
+
+# Takes a screenshot; true if the colour list's text no longer reaches as far as RIGHT, what
+# list_text_right printed before.
+list_text_changed() {
+    take_shot
+    [[ $(list_text_right) != "$1" ]]
+}
+
+# Prints "X,Y COLOUR" in client coordinates for every '#' of the picture ROW..., centred on
+# client (CX, CY). The picture has an odd number of rows of the same odd length.
+pattern_pixels() {
+    local cx=$1 cy=$2 colour=$3 row column
+    shift 3
+    local rows=("$@")
+    local left=$((cx - ${#1} / 2)) top=$((cy - $# / 2))
+    for ((row = 0; row < $#; row++)); do
+        for ((column = 0; column < ${#rows[row]}; column++)); do
+            if [[ ${rows[row]:column:1} == "#" ]]; then
+                echo "$((left + column)),$((top + row)) $colour"
+            fi
+        done
+    done
+}
+
+# In the last screenshot, the picture ROW... centred on client (CX, CY) is there: COLOUR
+# where it has '#', white where it has '.'.
+expect_pattern() {
+    local what=$1 cx=$2 cy=$3 colour=$4 x y seen mark expected wrong="" count=0
+    shift 4
+    local rows=("$@") width=${#1} height=$#
+    local left=$((cx - width / 2)) top=$((cy - height / 2))
+    while read -r x y seen; do
+        count=$((count + 1))
+        mark=${rows[y - top]:x - left:1}
+        expected="#FFFFFF"
+        [[ $mark == "#" ]] && expected=$colour
+        [[ $seen == "$expected" ]] || wrong+=$'\n'"  client ($x,$y) is $seen, expected $expected"
+    done < <(client_region_pixels "$left" "$top" "$width" "$height")
+    ((count == width * height)) || fail "could not read the ${width}x${height} pixels around client ($cx,$cy)"
+    [[ -z $wrong ]] || fail "$what at client ($cx,$cy) is not as expected:$wrong"
+    pass "$what at client ($cx,$cy): $colour where expected, white around it"
 }
 
 expect_pixel() {
@@ -116,17 +197,27 @@ expect_dot() {
     expect_pixel "$x" $((y + 1)) "#FFFFFF" "below the dot"
 }
 
-# The drawing area holds exactly the listed black pixels ("X,Y" in client coordinates) and
+# The drawing area holds exactly the listed pixels ("X,Y #RRGGBB" in client coordinates) and
 # is white everywhere else.
-expect_only_dots() {
-    local expected="" point seen
-    for point in "$@"; do
-        expected+="$point #000000"$'\n'
+expect_only_pixels() {
+    local expected="" pixel seen
+    for pixel in "$@"; do
+        expected+="$pixel"$'\n'
     done
     seen=$(non_white_pixels)$'\n'
     [[ $(sort <<<"$seen") == $(sort <<<"$expected") ]] ||
-        fail "the drawing area should hold only the black pixels $*; its non-white pixels are:"$'\n'"$seen"
+        fail "the drawing area should hold only the pixels"$'\n'"${expected}its non-white pixels are:"$'\n'"$seen"
     pass "the rest of the drawing area is white"
+}
+
+# The drawing area holds exactly the listed black pixels ("X,Y" in client coordinates) and
+# is white everywhere else.
+expect_only_dots() {
+    local point pixels=()
+    for point in "$@"; do
+        pixels+=("$point #000000")
+    done
+    expect_only_pixels "${pixels[@]}"
 }
 
 echo "== Starting X, the window manager and $program"
@@ -170,6 +261,108 @@ await_pixel 210 110 "#000000" || fail "no black dot appeared at client (210,110)
 expect_dot 210 110
 expect_dot 90 130
 expect_only_dots 90,130 210,110
+
+black_dots=("90,130 #000000" "210,110 #000000")
+
+echo "== Third point by keyboard from the drawing surface: colour 12, X 1200, Y 1200, thickness 5"
+# X 1200, Y 600 holds the first black dot already, so this one goes below it: X 1200, Y 1200
+# is drawing-area (80,80), client (90,170).
+# Draw has the focus now; a click on the drawing surface gives it back the focus it had at
+# the start.
+click_on Picture1
+take_shot
+text_right_before=$(list_text_right)
+key Tab
+type_text 12
+xsession_wait_for 5 list_text_changed "$text_right_before" ||
+    fail "the colour list's field did not change after Tab from the drawing surface and typing 12"
+pass "Tab from the drawing surface reached the colour list"
+key Tab ctrl+a
+type_text 1200
+key Tab ctrl+a
+type_text 1200
+key Tab
+type_text 5
+key Tab space
+await_pixel 90 170 "#FF0000" ||
+    fail "no light red appeared at client (90,170) within 5 s of pressing Space on Draw; it is $(client_pixel 90 170)"
+expect_pattern "light red disc 5 pixels across" 90 170 "#FF0000" "${DISC5[@]}"
+mapfile -t red_disc < <(pattern_pixels 90 170 "#FF0000" "${DISC5[@]}")
+expect_only_pixels "${black_dots[@]}" "${red_disc[@]}"
+# The list shows "12 Light Red" now, completed from the 12 typed: how far that text reaches
+# tells a shorter one from it later.
+long_text_right=$(list_text_right)
+[[ -n $long_text_right ]] || fail "the colour list's field is blank after choosing colour 12"
+pass "the colour list's text reaches client x $long_text_right"
+
+echo "== Fourth point with the mouse: thickness 3, X 2250, Y 1349, \"4 Red\" picked from the open list"
+# Drawing-area (150,89), client (160,179): 1349 / 15 = 89.9 shows that the pixel is found by
+# rounding down.
+click_on Text3
+key ctrl+a
+type_text 3
+click_on txtx
+key ctrl+a
+type_text 2250
+click_on txty
+key ctrl+a
+type_text 1349
+click_on Combo1.arrow
+popup=$(xsession_find_other_window "$window" 5) ||
+    fail "no drop-down list appeared within 5 s of clicking the colour list's arrow"
+read -r popup_x popup_y popup_width popup_height < <(xsession_client_geometry "$popup") ||
+    fail "could not read the drop-down list's geometry"
+row_height=$((popup_height / LIST_VISIBLE_ROWS))
+popup_frame=$(((popup_height - LIST_VISIBLE_ROWS * row_height) / 2))
+echo "Drop-down list ${popup_width}x${popup_height} at screen ($popup_x,$popup_y): rows of $row_height pixels"
+
+# Screen y of the first and the last pixel line of visible row ROW (0 at the top).
+row_top() { echo $((popup_y + popup_frame + $1 * row_height)); }
+row_bottom() { echo $((popup_y + popup_frame + ($1 + 1) * row_height - 1)); }
+# Right of the entries' text and left of the scroll bar: only a row's background shows there.
+readonly ROW_SAMPLE_X=$((popup_x + popup_width * 3 / 4))
+
+# Takes a screenshot; true if visible row ROW, and only it, is highlighted: the background
+# of its top, middle and bottom lines is coloured (a shaded bar), and the rows on either side
+# are white at their edges next to it.
+row_highlighted() {
+    local top bottom
+    top=$(row_top "$1") bottom=$(row_bottom "$1")
+    take_shot
+    [[ $(xsession_pixel "$shot" "$ROW_SAMPLE_X" "$top") != "#FFFFFF" &&
+        $(xsession_pixel "$shot" "$ROW_SAMPLE_X" $(((top + bottom) / 2))) != "#FFFFFF" &&
+        $(xsession_pixel "$shot" "$ROW_SAMPLE_X" "$bottom") != "#FFFFFF" &&
+        $(xsession_pixel "$shot" "$ROW_SAMPLE_X" $((top - 1))) == "#FFFFFF" &&
+        $(xsession_pixel "$shot" "$ROW_SAMPLE_X" $((bottom + 1))) == "#FFFFFF" ]]
+}
+popup_closed() { ! xsession_other_window_shown "$window"; }
+
+# The list opens scrolled so that the current entry, 12, shows; a turn of the wheel up over
+# it scrolls it to the top, where "4 Red" is row 4. The wheel moves it at least a row a notch
+# and the top is at most 6 rows away.
+entry_y=$(($(row_top 4) + row_height / 2))
+xdotool mousemove --sync $((popup_x + popup_width / 4)) "$entry_y" click --repeat 6 --delay 20 4 ||
+    fail "xdotool could not turn the wheel over the drop-down list"
+# The list highlights the entry under the pointer when the pointer moves.
+xdotool mousemove_relative --sync 1 0 || fail "xdotool could not move the pointer"
+xsession_wait_for 5 row_highlighted 4 ||
+    fail "row 4 of the drop-down list (screen y $(row_top 4) to $(row_bottom 4)) was not highlighted under the pointer within 5 s"
+pass "the drop-down list highlights row 4, screen y $(row_top 4) to $(row_bottom 4), under the pointer"
+xdotool click 1 || fail "xdotool could not click on \"4 Red\" in the drop-down list"
+xsession_wait_for 5 popup_closed || fail "the drop-down list was still open 5 s after clicking an entry"
+pass "the drop-down list closed"
+take_shot
+short_text_right=$(list_text_right)
+if [[ -z $short_text_right ]] || ((short_text_right >= long_text_right)); then
+    fail "the colour list should show \"4 Red\", shorter than \"12 Light Red\", which reached client x $long_text_right; its text reaches x ${short_text_right:-nowhere}"
+fi
+pass "the colour list shows a text shorter than \"12 Light Red\", reaching client x $short_text_right"
+click_on cmdDraw
+await_pixel 160 179 "#800000" ||
+    fail "no red (#800000) appeared at client (160,179) within 5 s of clicking Draw; it is $(client_pixel 160 179)"
+expect_pattern "red square 3 pixels across" 160 179 "#800000" "${SQUARE3[@]}"
+mapfile -t red_square < <(pattern_pixels 160 179 "#800000" "${SQUARE3[@]}")
+expect_only_pixels "${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}"
 
 echo "== Closing the window with Alt+F4"
 xsession_wait_active "$window" 5 || fail "the program's window lost the focus"

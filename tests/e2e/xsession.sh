@@ -142,6 +142,26 @@ xsession_find_window() {
     return 1
 }
 
+# Sets XSESSION_WINDOW to a visible window of the same program as WINDOW other than WINDOW
+# itself, such as an open drop-down list, if there is one.
+xsession_other_window_shown() {
+    local pid
+    pid=$(xdotool getwindowpid "$1" 2>/dev/null) || return 2
+    XSESSION_WINDOW=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$1" | head -n 1)
+    [[ -n $XSESSION_WINDOW ]]
+}
+
+# Prints the id of a visible window of the same program as WINDOW other than WINDOW, waiting
+# up to SECONDS for one.
+xsession_find_other_window() {
+    if xsession_wait_for "$2" xsession_other_window_shown "$1"; then
+        printf '%s\n' "$XSESSION_WINDOW"
+        return 0
+    fi
+    xsession_log "No other window of the program of window $1 appeared within $2 s"
+    return 1
+}
+
 xsession_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
 # Waits until the window manager has given WINDOW the focus, so typed keys reach it.
@@ -172,4 +192,11 @@ xsession_screenshot() { import -window root "$1"; }
 # Prints the colour of pixel (X, Y) of image FILE as #RRGGBB.
 xsession_pixel() {
     convert "$1" -format "#%[hex:p{$2,$3}]" info: | cut -c1-7
+}
+
+# Prints every pixel of the WIDTH x HEIGHT rectangle at (LEFT, TOP) of image FILE as
+# "X Y #RRGGBB", one a line, in the image's coordinates.
+xsession_region_pixels() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 txt:- |
+        awk -v dx="$2" -v dy="$3" 'NR > 1 { split($1, p, "[,:]"); print p[1] + dx, p[2] + dy, $3 }'
 }
