@@ -46,6 +46,9 @@ readonly LIST_TEXT_LEFT=163 LIST_TEXT_TOP=19 LIST_TEXT_WIDTH=112 LIST_TEXT_HEIGH
 # combo box) in rows of equal height, inside an equal frame above and below; the row height
 # is its height divided by 10, the frame what is left over (132 = 1 + 10 * 13 + 1 here).
 readonly LIST_VISIBLE_ROWS=10
+# How long each wait for the program allows, in seconds: raise it for a slow run, such as
+# one under valgrind.
+readonly WAIT=${E2E_WAIT_SECONDS:-5}
 
 # What a pen 5 pixels wide leaves around its centre ('#': the pen's colour, '.': white).
 readonly -a DISC5=(
@@ -113,9 +116,9 @@ pixel_is() {
     [[ $(client_pixel "$1" "$2") == "$3" ]]
 }
 
-# Waits up to 5 s for client pixel (X, Y) to get COLOUR: the drawing may reach the screen
+# Waits up to $WAIT s for client pixel (X, Y) to get COLOUR: the drawing may reach the screen
 # a moment after the click.
-await_pixel() { xsession_wait_for 5 pixel_is "$@"; }
+await_pixel() { xsession_wait_for "$WAIT" pixel_is "$@"; }
 
 # Prints every pixel of the client rectangle (LEFT, TOP, WIDTH, HEIGHT) in the last
 # screenshot as "X Y #RRGGBB" in client coordinates, one a line.
@@ -226,8 +229,8 @@ shot="$XSESSION_DIR/screen.png"
 echo "X display $DISPLAY"
 xsession_launch "$program"
 
-window=$(xsession_find_window "Draw dots" 20) || fail "the program's window did not appear"
-xsession_wait_active "$window" 5 || fail "the window manager did not activate the program's window"
+window=$(xsession_find_window "Draw dots" $((WAIT * 4))) || fail "the program's window did not appear"
+xsession_wait_active "$window" "$WAIT" || fail "the window manager did not activate the program's window"
 read -r client_x client_y client_width client_height < <(xsession_client_geometry "$window") ||
     fail "could not read the window's geometry"
 echo "Window $window: client area ${client_width}x${client_height} at ($client_x,$client_y)"
@@ -235,7 +238,12 @@ echo "Window $window: client area ${client_width}x${client_height} at ($client_x
     fail "the client area is ${client_width}x${client_height}, expected 312x228"
 pass "client area is 312x228"
 
-take_shot
+# The window may be mapped a moment before its first paint.
+area_is_white() {
+    take_shot
+    [[ -z $(non_white_pixels) ]]
+}
+xsession_wait_for "$WAIT" area_is_white || true
 expect_only_dots
 
 echo "== First point by mouse: X 1200, Y 600, click Draw"
@@ -244,7 +252,7 @@ type_text 1200
 click_on txty
 type_text 600
 click_on cmdDraw
-await_pixel 90 130 "#000000" || fail "no black dot appeared at client (90,130) within 5 s of clicking Draw"
+await_pixel 90 130 "#000000" || fail "no black dot appeared at client (90,130) within $WAIT s of clicking Draw"
 expect_dot 90 130
 expect_only_dots 90,130
 
@@ -257,7 +265,7 @@ key ctrl+a
 type_text 300
 # From the Y box, Tab goes to the thickness box and then to Draw; Space presses it.
 key Tab Tab space
-await_pixel 210 110 "#000000" || fail "no black dot appeared at client (210,110) within 5 s of pressing Space on Draw"
+await_pixel 210 110 "#000000" || fail "no black dot appeared at client (210,110) within $WAIT s of pressing Space on Draw"
 expect_dot 210 110
 expect_dot 90 130
 expect_only_dots 90,130 210,110
@@ -274,7 +282,7 @@ take_shot
 text_right_before=$(list_text_right)
 key Tab
 type_text 12
-xsession_wait_for 5 list_text_changed "$text_right_before" ||
+xsession_wait_for "$WAIT" list_text_changed "$text_right_before" ||
     fail "the colour list's field did not change after Tab from the drawing surface and typing 12"
 pass "Tab from the drawing surface reached the colour list"
 key Tab ctrl+a
@@ -285,7 +293,7 @@ key Tab
 type_text 5
 key Tab space
 await_pixel 90 170 "#FF0000" ||
-    fail "no light red appeared at client (90,170) within 5 s of pressing Space on Draw; it is $(client_pixel 90 170)"
+    fail "no light red appeared at client (90,170) within $WAIT s of pressing Space on Draw; it is $(client_pixel 90 170)"
 expect_pattern "light red disc 5 pixels across" 90 170 "#FF0000" "${DISC5[@]}"
 mapfile -t red_disc < <(pattern_pixels 90 170 "#FF0000" "${DISC5[@]}")
 expect_only_pixels "${black_dots[@]}" "${red_disc[@]}"
@@ -308,8 +316,8 @@ click_on txty
 key ctrl+a
 type_text 1349
 click_on Combo1.arrow
-popup=$(xsession_find_other_window "$window" 5) ||
-    fail "no drop-down list appeared within 5 s of clicking the colour list's arrow"
+popup=$(xsession_find_other_window "$window" "$WAIT") ||
+    fail "no drop-down list appeared within $WAIT s of clicking the colour list's arrow"
 read -r popup_x popup_y popup_width popup_height < <(xsession_client_geometry "$popup") ||
     fail "could not read the drop-down list's geometry"
 row_height=$((popup_height / LIST_VISIBLE_ROWS))
@@ -345,11 +353,11 @@ xdotool mousemove --sync $((popup_x + popup_width / 4)) "$entry_y" click --repea
     fail "xdotool could not turn the wheel over the drop-down list"
 # The list highlights the entry under the pointer when the pointer moves.
 xdotool mousemove_relative --sync 1 0 || fail "xdotool could not move the pointer"
-xsession_wait_for 5 row_highlighted 4 ||
-    fail "row 4 of the drop-down list (screen y $(row_top 4) to $(row_bottom 4)) was not highlighted under the pointer within 5 s"
+xsession_wait_for "$WAIT" row_highlighted 4 ||
+    fail "row 4 of the drop-down list (screen y $(row_top 4) to $(row_bottom 4)) was not highlighted under the pointer within $WAIT s"
 pass "the drop-down list highlights row 4, screen y $(row_top 4) to $(row_bottom 4), under the pointer"
 xdotool click 1 || fail "xdotool could not click on \"4 Red\" in the drop-down list"
-xsession_wait_for 5 popup_closed || fail "the drop-down list was still open 5 s after clicking an entry"
+xsession_wait_for "$WAIT" popup_closed || fail "the drop-down list was still open $WAIT s after clicking an entry"
 pass "the drop-down list closed"
 take_shot
 short_text_right=$(list_text_right)
@@ -359,16 +367,16 @@ fi
 pass "the colour list shows a text shorter than \"12 Light Red\", reaching client x $short_text_right"
 click_on cmdDraw
 await_pixel 160 179 "#800000" ||
-    fail "no red (#800000) appeared at client (160,179) within 5 s of clicking Draw; it is $(client_pixel 160 179)"
+    fail "no red (#800000) appeared at client (160,179) within $WAIT s of clicking Draw; it is $(client_pixel 160 179)"
 expect_pattern "red square 3 pixels across" 160 179 "#800000" "${SQUARE3[@]}"
 mapfile -t red_square < <(pattern_pixels 160 179 "#800000" "${SQUARE3[@]}")
 expect_only_pixels "${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}"
 
 echo "== Closing the window with Alt+F4"
-xsession_wait_active "$window" 5 || fail "the program's window lost the focus"
+xsession_wait_active "$window" "$WAIT" || fail "the program's window lost the focus"
 key alt+F4
-xsession_wait_for 5 xsession_gone "$XSESSION_PROGRAM_PID" ||
-    fail "the program was still running 5 s after Alt+F4"
+xsession_wait_for "$WAIT" xsession_gone "$XSESSION_PROGRAM_PID" ||
+    fail "the program was still running $WAIT s after Alt+F4"
 wait "$XSESSION_PROGRAM_PID"
 status=$?
 XSESSION_PROGRAM_PID=""
