@@ -1,5 +1,6 @@
 #include "platform/drawingsurface.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,6 +14,30 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 constexpr int kBorderWidth = 2;
 
+// What assistive technology is told of a drawing surface. Its description is worked out only
+// when asked for, so a plot costs no more than counting.
+class SurfaceAccessible : public QAccessibleWidget {
+public:
+    explicit SurfaceAccessible(DrawingSurface* surface) : QAccessibleWidget(surface, QAccessible::Canvas) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Description)
+            return QAccessibleWidget::text(kind);
+        const long count = static_cast<const DrawingSurface*>(widget())->pointsDrawn();
+        if (count == 0)
+            return QStringLiteral("No points drawn");
+        return count == 1 ? QStringLiteral("1 point drawn") : QStringLiteral("%1 points drawn").arg(count);
+    }
+};
+
+QAccessibleInterface* surfaceAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(DrawingSurface::staticMetaObject.className()))
+        return new SurfaceAccessible(static_cast<DrawingSurface*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
@@ -21,6 +46,8 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
     setLineWidth(kBorderWidth);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Drawing area"));
+    [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(surfaceAccessible), true);
 }
 
 Status DrawingSurface::setDrawWidth(std::int16_t width)
@@ -65,6 +92,12 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
             if (dx * dx + dy * dy <= radius * radius)
                 line[column] = rgb;
         }
+    }
+
+    ++m_pointsDrawn;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
     }
 
     const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);

@@ -27,6 +27,8 @@ public:
 
     // What has been drawn, in device pixels, without the border.
     const QImage& image() const { return m_image; }
+    // Points that left ink on the sheet; assistive technology reads the count.
+    long pointsDrawn() const { return m_pointsDrawn; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +41,7 @@ private:
 
     QImage m_image;
     std::int16_t m_drawWidth = 1;
+    long m_pointsDrawn = 0;
 };
 
 } // namespace platform

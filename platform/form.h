@@ -30,6 +30,10 @@ public:
     PictureBox& pictureBox(std::string_view name);
     Label& label(std::string_view name);
 
+    // What assistive technology calls the control, for one that no label names; throws
+    // FormsError where the window has no control of that name.
+    void setAccessibleName(std::string_view controlName, std::string_view name);
+
     // Runs once, before the window is first shown.
     void onLoad(Handler handler) { m_load = std::move(handler); }
     void load();

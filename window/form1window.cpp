@@ -16,6 +16,8 @@ std::shared_ptr<void> attachForm1(platform::Form& form)
     form.comboBox("Combo1").onLostFocus([handlers] { handlers->Combo1_LostFocus(); });
     form.textBox("Text3").onChange([handlers] { handlers->Text3_Change(); });
     form.commandButton("cmdDraw").onClick([handlers] { handlers->cmdDraw_Click(); });
+    // The colour list has no label beside it to name it.
+    form.setAccessibleName("Combo1", "Colour");
     return form1;
 }
 

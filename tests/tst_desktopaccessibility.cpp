@@ -1,0 +1,249 @@
+#include "platform/drawingsurface.h"
+#include "platform/form.h"
+#include "platform/formserror.h"
+#include "windowfixture.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(platform::FormDescription)
+
+// What assistive technology tells a person about the window, and that the keyboard alone
+// does everything the mouse does.
+class DesktopAccessibilityTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QVERIFY(m_window.open()); }
+    void cleanup() { m_window.close(); }
+
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void labelsAreTheBoxesLabels_data();
+    void labelsAreTheBoxesLabels();
+    void descriptionCountsThePointsDrawn_data();
+    void descriptionCountsThePointsDrawn();
+    void everythingCanBeDoneWithTheKeyboardAlone();
+
+    void labelNamesTheControlItReachesOver_data();
+    void labelNamesTheControlItReachesOver();
+    void accessKeyInACaptionFocusesItsControl();
+
+private:
+    static QString accessibleText(QWidget* widget, QAccessible::Text text)
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        return face ? face->text(text) : QStringLiteral("<no accessible interface>");
+    }
+
+    WindowFixture m_window;
+};
+
+void DesktopAccessibilityTest::everyControlHasAName_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+
+    QTest::newRow("X box is named by its label") << "txtx"
+                                                 << "X coor" << int(QAccessible::EditableText);
+    QTest::newRow("Y box is named by its label") << "txty"
+                                                 << "Y coor" << int(QAccessible::EditableText);
+    QTest::newRow("thickness box is named by its label") << "Text3"
+                                                         << "Thickness" << int(QAccessible::EditableText);
+    QTest::newRow("colour list, which has no label") << "Combo1"
+                                                     << "Colour" << int(QAccessible::ComboBox);
+    QTest::newRow("Draw button by its caption") << "cmdDraw"
+                                                << "Draw" << int(QAccessible::Button);
+    QTest::newRow("drawing surface") << "Picture1"
+                                     << "Drawing area" << int(QAccessible::Canvas);
+}
+
+void DesktopAccessibilityTest::everyControlHasAName()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+
+    QWidget* widget = m_window.find<QWidget>(control.toUtf8().constData());
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(int(face->role()), role);
+    QVERIFY(!face->state().invisible);
+}
+
+void DesktopAccessibilityTest::labelsAreTheBoxesLabels_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("X coor labels the X box") << "txtx"
+                                             << "Label1";
+    QTest::newRow("Y coor labels the Y box") << "txty"
+                                             << "Label2";
+    QTest::newRow("Thickness labels the thickness box") << "Text3"
+                                                        << "Label3";
+}
+
+void DesktopAccessibilityTest::labelsAreTheBoxesLabels()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, label);
+
+    QAccessibleInterface* face =
+        QAccessible::queryAccessibleInterface(m_window.find<QWidget>(box.toUtf8().constData()));
+    const auto labelledBy = face->relations(QAccessible::Label);
+    QCOMPARE(labelledBy.size(), 1);
+    QCOMPARE(labelledBy.first().first->object(), m_window.find<QWidget>(label.toUtf8().constData()));
+}
+
+void DesktopAccessibilityTest::descriptionCountsThePointsDrawn_data()
+{
+    QTest::addColumn<QStringList>("presses"); // "X Y" in twips, one Draw each
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("nothing drawn yet") << QStringList{} << "No points drawn";
+    QTest::newRow("one press") << QStringList{"1200 600"} << "1 point drawn";
+    QTest::newRow("each press counts, even at the same place")
+        << QStringList{"1200 600", "1200 600", "150 150"} << "3 points drawn";
+    QTest::newRow("a point beside the sheet leaves no ink and is not counted")
+        << QStringList{"1200 600", "-300 600"} << "1 point drawn";
+    QTest::newRow("a refused point is not counted") << QStringList{"1200 600", "1e39 600"} << "1 point drawn";
+}
+
+void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(QString, description);
+
+    for (const QString& press : presses) {
+        const QStringList xy = press.split(' ');
+        m_window.type("txtx", xy[0]);
+        m_window.type("txty", xy[1]);
+        m_window.pressDraw();
+    }
+    QCOMPARE(accessibleText(m_window.surface(), QAccessible::Description), description);
+}
+
+void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()
+{
+    const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    auto* list = m_window.find<QComboBox>("Combo1");
+
+    QCOMPARE(QApplication::focusWidget(), m_window.surface());
+    key(Qt::Key_Tab);
+    QVERIFY(list->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == list);
+    key(Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(list->view()->isVisible());
+    // Down until the highlight is on the entry wanted, as a person watching the list does.
+    for (int presses = 0; presses < 16 && list->view()->currentIndex().data().toString() != "12 Light Red"; ++presses)
+        QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    QTRY_VERIFY(!list->view()->isVisible());
+    QCOMPARE(list->currentText(), QString("12 Light Red"));
+
+    key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "1200");
+    key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "600");
+    key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window.find<QPushButton>("cmdDraw"));
+    key(Qt::Key_Space);
+
+    // A light red disc 3 pixels across around (80, 40), and nothing else.
+    const QList<QPoint> inked = m_window.inkedPixels();
+    QCOMPARE(inked.size(), 9);
+    for (const QPoint& pixel : inked) {
+        QVERIFY(qAbs(pixel.x() - 80) <= 1 && qAbs(pixel.y() - 40) <= 1);
+        QCOMPARE(m_window.drawingArea().pixel(pixel), qRgb(0xFF, 0, 0));
+    }
+    QVERIFY(m_window.reports().isEmpty());
+}
+
+namespace {
+
+// A window with one label "Caption" at (0, 0) 100 by 20 pixels and the given controls.
+platform::FormDescription windowWithLabel(std::vector<platform::ControlDescription> controls)
+{
+    using platform::ControlKind;
+    platform::FormDescription form{"Probe", "Probe", 0, 0, 4500, 3000, 3, {}};
+    form.controls.push_back({"Caption", ControlKind::Label, "Caption", 0, 0, 1500, 300, 0});
+    for (platform::ControlDescription& control : controls)
+        form.controls.push_back(std::move(control));
+    return form;
+}
+
+} // namespace
+
+void DesktopAccessibilityTest::labelNamesTheControlItReachesOver_data()
+{
+    using platform::ControlKind;
+    QTest::addColumn<platform::FormDescription>("description");
+    QTest::addColumn<QString>("named"); // empty when the label names no control
+
+    // Positions in twips, 15 to a pixel; the label reaches from 0 to 1500.
+    QTest::newRow("box under the label's right part, same top")
+        << windowWithLabel({{"Box", ControlKind::TextBox, "", 900, 0, 1200, 285, 1}}) << "Box";
+    QTest::newRow("list under the label's right part")
+        << windowWithLabel({{"List", ControlKind::ComboBox, "", 1200, 0, 1200, 315, 1}}) << "List";
+    QTest::newRow("drawing surface, over its own name")
+        << windowWithLabel({{"Sheet", ControlKind::PictureBox, "", 900, 0, 1200, 600, 1}}) << "Sheet";
+    QTest::newRow("box starting lower than the label")
+        << windowWithLabel({{"Box", ControlKind::TextBox, "", 900, 120, 1200, 285, 1}}) << "";
+    QTest::newRow("box beyond the label's right edge")
+        << windowWithLabel({{"Box", ControlKind::TextBox, "", 1800, 0, 1200, 285, 1}}) << "";
+    QTest::newRow("box to the left of the label")
+        << windowWithLabel({{"Box", ControlKind::TextBox, "", 0, 0, 1200, 285, 1}}) << "";
+    QTest::newRow("of two boxes under the label, the nearer")
+        << windowWithLabel({{"Far", ControlKind::TextBox, "", 1200, 0, 600, 285, 1},
+                            {"Near", ControlKind::TextBox, "", 600, 0, 600, 285, 2}})
+        << "Near";
+    QTest::newRow("another label is no control to name")
+        << windowWithLabel({{"Other", ControlKind::Label, "Other", 900, 0, 1200, 285, 1}}) << "";
+}
+
+void DesktopAccessibilityTest::labelNamesTheControlItReachesOver()
+{
+    QFETCH(platform::FormDescription, description);
+    QFETCH(QString, named);
+
+    platform::Form form(description);
+    for (const platform::ControlDescription& control : description.controls) {
+        if (control.name == "Caption")
+            continue;
+        QWidget* widget = form.widget()->findChild<QWidget*>(QString::fromStdString(control.name));
+        const bool isNamed = QString::fromStdString(control.name) == named;
+        QCOMPARE(accessibleText(widget, QAccessible::Name) == "Caption", isNamed);
+    }
+}
+
+void DesktopAccessibilityTest::accessKeyInACaptionFocusesItsControl()
+{
+    using platform::ControlKind;
+    platform::FormDescription description =
+        windowWithLabel({{"Box", ControlKind::TextBox, "", 900, 0, 1200, 285, 2},
+                         {"Other", ControlKind::TextBox, "", 0, 900, 1200, 285, 1}});
+    description.controls[0].caption = "&Width && height";
+    platform::Form form(description);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(form.widget()));
+    auto* box = form.widget()->findChild<QLineEdit*>("Box");
+    QCOMPARE(accessibleText(box, QAccessible::Name), QString("Width & height"));
+
+    QCOMPARE(QApplication::focusWidget(), form.widget()->findChild<QLineEdit*>("Other"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), box);
+}
+
+QTEST_MAIN(DesktopAccessibilityTest)
+#include "tst_desktopaccessibility.moc"
