@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -106,12 +107,17 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
-    if (hasFocus()) {
-        // The border shows the focus; the drawing area itself is never painted over.
+    {
+        // A sunken border whose lower edges are grey rather than white, so it stays visible
+        // beside the white sheet. It also shows the focus; the sheet is never painted over.
         QPainter frame(this);
-        frame.setPen(QPen(palette().color(QPalette::Highlight), 1));
-        frame.drawRect(rect().adjusted(0, 0, -1, -1));
+        QPalette shades = palette();
+        shades.setColor(QPalette::Light, shades.color(QPalette::Mid));
+        qDrawShadePanel(&frame, rect(), shades, true, lineWidth());
+        if (hasFocus()) {
+            frame.setPen(QPen(palette().color(QPalette::Highlight), 1));
+            frame.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
     fitImage();
     const QRect area = contentsRect();
