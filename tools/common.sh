@@ -4,7 +4,7 @@
 readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
     xvfb openbox xdotool imagemagick x11-utils clang-format valgrind
-    dpkg-dev file desktop-file-utils
+    dpkg-dev file desktop-file-utils libbenchmark-dev
 )
 
 install_missing_packages() {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The usual console table, followed by how pairs of benchmarks compare in this one run: the
+// second's median processor time over the first's (single runs without repetitions).
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    // Benchmarks are named with their arguments, as in "BM_FullRepaint/points:1".
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+    explicit RatioReporter(Pairs pairs);
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    struct Figure {
+        double cpuTime = 0;
+        std::string unit;
+        bool median = false;
+    };
+
+    Pairs m_pairs;
+    std::map<std::string, Figure> m_figures;
+};
