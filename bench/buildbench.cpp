@@ -51,14 +51,5 @@ BENCHMARK(BM_BuildFloorWindow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    QApplication application(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter(RatioReporter::Pairs{{"BM_BuildFloorWindow", "BM_BuildProgramWindow"}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, {{"BM_BuildFloorWindow", "BM_BuildProgramWindow"}});
 }

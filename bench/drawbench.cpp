@@ -93,21 +93,15 @@ BENCHMARK(BM_FullRepaint)->ArgName("points")->Arg(1)->Arg(kManyPoints)->Unit(ben
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    QApplication application(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter(RatioReporter::Pairs{
-        {"BM_PressDraw/width:1/earlier:0", "BM_PressDraw/width:1/earlier:1000000"},
-        {"BM_PressDraw/width:3/earlier:0", "BM_PressDraw/width:3/earlier:1000000"},
-        {"BM_PressDraw/width:50/earlier:0", "BM_PressDraw/width:50/earlier:1000000"},
-        {"BM_FullRepaint/points:1", "BM_FullRepaint/points:1000000"},
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    g_sparse.reset();
-    g_crowded.reset();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv,
+                               {
+                                   {"BM_PressDraw/width:1/earlier:0", "BM_PressDraw/width:1/earlier:1000000"},
+                                   {"BM_PressDraw/width:3/earlier:0", "BM_PressDraw/width:3/earlier:1000000"},
+                                   {"BM_PressDraw/width:50/earlier:0", "BM_PressDraw/width:50/earlier:1000000"},
+                                   {"BM_FullRepaint/points:1", "BM_FullRepaint/points:1000000"},
+                               },
+                               [] {
+                                   g_sparse.reset();
+                                   g_crowded.reset();
+                               });
 }

@@ -1,5 +1,7 @@
 #include "bench/ratioreporter.h"
 
+#include <QApplication>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -37,4 +39,20 @@ void RatioReporter::Finalize()
                     a->second.unit.c_str(), second.c_str(), b->second.cpuTime, b->second.unit.c_str(),
                     b->second.cpuTime / a->second.cpuTime, a->second.median && b->second.median ? " (medians)" : "");
     }
+}
+
+int runWidgetBenchmarks(int argc, char** argv, RatioReporter::Pairs pairs, const std::function<void()>& beforeExit)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QApplication application(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter(std::move(pairs));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (beforeExit)
+        beforeExit();
+    benchmark::Shutdown();
+    return 0;
 }

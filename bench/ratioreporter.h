@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -29,3 +30,9 @@ private:
     Pairs m_pairs;
     std::map<std::string, Figure> m_figures;
 };
+
+// The main of a benchmark program that needs widgets: runs its benchmarks in a QApplication,
+// on Qt's offscreen platform unless another is named, and reports how the pairs compare.
+// beforeExit runs while the application is still there, to let go of widgets.
+int runWidgetBenchmarks(int argc, char** argv, RatioReporter::Pairs pairs,
+                        const std::function<void()>& beforeExit = {});
