@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void reportWaitsForTheMouseButtonToBeReleased();
     void realMessageBoxShowsTheReport();
     void pointsSurviveResizingTheWindow();
+    void pressRepaintsOnlyAroundThePoint();
 
 private:
     template <typename W> W* find(const char* name) const { return m_window.find<W>(name); }
@@ -483,6 +485,45 @@ void Form1WindowTest::pointsSurviveResizingTheWindow()
     window->resize(600, 500);
     QCOMPARE(surface()->geometry(), QRect(8, 88, 289, 113));
     QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
+}
+
+namespace {
+// Collects the areas a widget is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
+
+void Form1WindowTest::pressRepaintsOnlyAroundThePoint()
+{
+    m_window.form().pictureBox("Picture1").setDrawWidth(5);
+    type("txtx", "1200");
+    type("txty", "600");
+    PaintRecorder recorder;
+    surface()->installEventFilter(&recorder);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to the thickness box
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTRY_VERIFY(!recorder.painted.isEmpty());
+
+    // The point's pixel (80, 40) lies at (82, 42) in the surface, inside its border.
+    const QRect aroundThePoint = QRect(82 - 2, 42 - 2, 5, 5).adjusted(-2, -2, 2, 2);
+    QVERIFY2(aroundThePoint.contains(recorder.painted.boundingRect()),
+             qPrintable(QString("painted %1,%2 %3x%4")
+                            .arg(recorder.painted.boundingRect().x())
+                            .arg(recorder.painted.boundingRect().y())
+                            .arg(recorder.painted.boundingRect().width())
+                            .arg(recorder.painted.boundingRect().height())));
+    QCOMPARE(inkedPixels().size(), 21);
 }
 
 QTEST_MAIN(Form1WindowTest)
