@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // What building the window costs, without the process and the window system around it:
 // decoding the stored record, building the program's window from it, and building the floor
 // window's widgets directly. Runs on Qt's offscreen platform unless told otherwise.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // What a press of Draw costs, and a full repaint of the drawing surface, with few and with a
 // million points drawn before. Runs on Qt's offscreen platform unless told otherwise.
 

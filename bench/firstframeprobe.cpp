@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // Linked into the start-up benchmark's programs. When DRAWDOTS_EXIT_AT_FIRST_FRAME is set,
 // the program prints "first-frame NS CPU" once its first frame has been painted and handed to
 // the window system, and then quits. NS is CLOCK_MONOTONIC, CPU the processor time the

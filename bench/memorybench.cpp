@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // Peak resident memory of the program's window after one press of Draw and after a million,
 // each measured in a fresh process of its own: this program started again with --presses=N.
 // Runs on Qt's offscreen platform unless told otherwise.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
 # Runs the benchmarks of an existing build: bench/run.sh [draw] [memory] [build] [startup]
 # (all of them when none is named). BUILD names the build folder, build by default. Extra
 # options for every benchmark binary go in BENCH_OPTIONS, e.g. --benchmark_out=results.json.

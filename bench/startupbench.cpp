@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // Start-up: the time from creating the process to its first painted frame, and peak resident
 // memory, of the program against a floor, a plain window with the same standard widgets and
 // no logic of ours. Both are built with the first-frame probe and started in turn on the X

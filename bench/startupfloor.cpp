@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // The floor for the start-up benchmark, as a program: it shows the floor window and runs.
 
 #include "bench/floorwindow.h"

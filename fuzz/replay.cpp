@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 // Feeds every file in the given directories (or the given files) to the fuzz
 // target once, so a corpus runs as an ordinary test without libFuzzer.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+
 # How the program fits the desktop: accessibility, screen scales and themes.
 drawdots_test(tst_desktopaccessibility windowfixture)
 drawdots_test(tst_desktoptheme windowfixture)

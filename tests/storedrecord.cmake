@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+
 # Tests of the window's stored record: no GUI, so it runs anywhere.
 add_executable(tst_storedrecord ${CMAKE_CURRENT_LIST_DIR}/tst_storedrecord.cpp)
 set_target_properties(tst_storedrecord PROPERTIES AUTOMOC ON)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/formserror.h"

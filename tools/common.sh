@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+
 # Shared by tools/run and tools/test: installs what is missing and builds. Sourced, not run.
 
 # Debian 12 packages the project needs to build, test and run.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+
 # The window's stored record: compile-time encoder and start-up decoder. Plain C++, no Qt.
 add_library(storedrecord STATIC
     ${CMAKE_CURRENT_LIST_DIR}/storedrecord.cpp

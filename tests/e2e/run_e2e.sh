@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
 # End-to-end check of the finished program on a real (virtual) X display: types points
 # into the window with real mouse and key events, presses Draw by click and by keyboard,
 # picks colours by typing into the colour list and from its open drop-down list, sets the

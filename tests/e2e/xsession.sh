@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+
 # shellcheck shell=bash
 # Shared by tests/e2e/run_e2e.sh and tools/screenshot: a private X server with a window
 # manager, the program started on it, and helpers to find and look at its window.

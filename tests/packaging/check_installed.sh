@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
 # Checks what installing the program puts on a machine: the program, which starts, a valid
 # desktop entry that names it and its icon, and nothing else.
 #

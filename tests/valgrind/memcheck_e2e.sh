@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
 # Runs the end-to-end test with the program under valgrind's memcheck and fails if memcheck
 # finds a memory error or a block definitely lost that the suppressions in toolkit.supp do
 # not explain.

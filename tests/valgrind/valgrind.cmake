@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+
 # The end-to-end test once more with the program under valgrind's memcheck. Not in a sanitizer
 # build, whose program valgrind cannot run. Alone, so that its load does not slow the other
 # end-to-end tests past their waits.
