@@ -46,12 +46,14 @@ QAccessibleInterface* surfaceAccessible(const QString& className, QObject* objec
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
 {
+    // First of all: while assistive technology listens, the first change announced (such as
+    // the name below) makes the interface it reads, and the toolkit keeps it for good.
+    QAccessible::installFactory(surfaceAccessible);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Drawing area"));
-    [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(surfaceAccessible), true);
 }
 
 Status DrawingSurface::setDrawWidth(std::int16_t width)

@@ -7,6 +7,7 @@
 #include "platform/errorreport.h"
 #include "platform/formserror.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -90,9 +91,31 @@ std::unique_ptr<Control> makeControl(const ControlDescription& description, QWid
     throw FormsError("The window " + description.name + " cannot hold another window.");
 }
 
+// The top-level widget of a form: a class of its own, so that assistive technology is told
+// it is a window (a frame with a title) rather than a plain area of a window.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    FormWindow()
+    {
+        // Before the title is set: while assistive technology listens, that announcement
+        // already makes the interface it reads, and the toolkit keeps it for good.
+        QAccessible::installFactory(windowAccessible);
+    }
+
+private:
+    static QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+    {
+        if (className == QLatin1String(staticMetaObject.className()))
+            return new QAccessibleWidget(static_cast<FormWindow*>(object), QAccessible::Window);
+        return nullptr;
+    }
+};
+
 } // namespace
 
-Form::Form(const FormDescription& description) : m_name(description.name), m_window(std::make_unique<QWidget>())
+Form::Form(const FormDescription& description) : m_name(description.name), m_window(std::make_unique<FormWindow>())
 {
     m_window->setObjectName(QString::fromStdString(description.name));
     m_window->setWindowTitle(QString::fromStdString(description.caption));
@@ -208,3 +231,5 @@ void Form::focusChanged(QWidget* old, QWidget* now)
 }
 
 } // namespace platform
+
+#include "form.moc"

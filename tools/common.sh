@@ -8,6 +8,7 @@ readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
     xvfb openbox xdotool imagemagick x11-utils clang-format valgrind
     dpkg-dev file desktop-file-utils libbenchmark-dev
+    dbus at-spi2-core python3-pyatspi weston qt6-wayland
 )
 
 install_missing_packages() {

@@ -92,6 +92,9 @@ package)
     depends=$(dpkg-deb -f "$deb" Depends)
     [[ $depends == *libqt6widgets6* ]] || fail "Depends does not name the Qt 6 widgets library: $depends"
     pass "Depends: $depends"
+    # Without it, on a Wayland session with no X server the program cannot start.
+    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "Recommends does not name qt6-wayland"
+    pass "Recommends qt6-wayland"
 
     dpkg-deb -x "$deb" "$root" || fail "dpkg-deb could not unpack the package"
     # Every library the program is linked against must come with a package it depends on.

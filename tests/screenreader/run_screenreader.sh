@@ -1,0 +1,213 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 Draw dots developers
+# SPDX-License-Identifier: MIT
+# The program as a screen reader meets it: on a private session bus, accessibility is switched
+# on the way a screen reader switches it on, the program is started afterwards on a private
+# display, and read_window.py reads and drives its window over AT-SPI. Then the dot it drew is
+# looked for on the screen.
+#
+#   tests/screenreader/run_screenreader.sh x11|wayland PATH/TO/drawdots
+#
+# x11 runs the program on Xvfb with openbox; wayland runs it natively under weston's headless
+# compositor and takes the screenshot through the compositor. On failure the screenshot taken
+# then is kept as screenreader_MODE_failure.png in $E2E_ARTIFACT_DIR (default: the current
+# directory).
+set -u
+
+mode=${1:-}
+program=${2:-}
+if [[ $mode != x11 && $mode != wayland ]] || [[ ! -x $program ]]; then
+    echo "usage: run_screenreader.sh x11|wayland PATH/TO/drawdots" >&2
+    exit 2
+fi
+
+# Everything below runs on a session bus of its own, so that switching accessibility on reaches
+# no other program, and every helper the bus starts ends with it. The accessibility bus puts its
+# socket in the runtime folder: a private one, so that runs side by side never share it. No
+# display is named: the helpers would announce their bus on it.
+if [[ -z ${SCREENREADER_RUNTIME:-} ]]; then
+    runtime=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-a11y.XXXXXX") || exit 1
+    env -u DISPLAY -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS XDG_RUNTIME_DIR="$runtime" \
+        SCREENREADER_RUNTIME="$runtime" dbus-run-session -- "$0" "$@"
+    status=$?
+    rm -rf "$runtime"
+    exit $status
+fi
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source-path=SCRIPTDIR
+source "$here/../e2e/xsession.sh"
+
+# How long each wait allows, in seconds.
+readonly WAIT=${E2E_WAIT_SECONDS:-20}
+# The drawing area, in pixels, and the dot expected in it: X 1200 and Y 600 twips are pixel
+# (80, 40); a pen 3 wide covers the 3 by 3 pixels around it.
+readonly AREA_SIZE=285x109
+readonly DOT_LEFT=79 DOT_TOP=39 DOT_SIZE=3
+artifact_dir=${E2E_ARTIFACT_DIR:-$PWD}
+failure_shot="$artifact_dir/screenreader_${mode}_failure.png"
+rm -f "$failure_shot"
+started=$SECONDS
+
+WESTON_DIR="" WESTON_PID="" PROGRAM_PID=""
+shot=""
+
+cleanup() {
+    xsession_stop
+    xsession_end_process "$PROGRAM_PID"
+    xsession_end_process "$WESTON_PID"
+    [[ -n $WESTON_DIR ]] && rm -rf "$WESTON_DIR"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+program_log() {
+    if [[ $mode == x11 ]]; then
+        xsession_program_log
+    else
+        cat "$WESTON_DIR/program.log" 2>/dev/null
+    fi
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n $shot ]] && screenshot "$shot" 2>/dev/null && [[ -s $shot ]]; then
+        cp "$shot" "$failure_shot" && echo "Screenshot at the failure: $failure_shot" >&2
+    fi
+    local output
+    output=$(program_log)
+    [[ -n $output ]] && printf 'The program printed:\n%s\n' "$output" >&2
+    exit 1
+}
+
+pass() { echo "ok: $*"; }
+
+# A screen reader asks the accessibility bus's launcher to switch accessibility on; programs
+# started from then on offer their AT-SPI tree.
+switch_accessibility_on() {
+    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
+        >/dev/null || return 1
+    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Get string:org.a11y.Status string:IsEnabled | grep -q 'boolean true'
+}
+
+weston_ready() {
+    xsession_alive "$WESTON_PID" || return 2
+    [[ -S $WESTON_DIR/runtime/$WAYLAND_DISPLAY ]]
+}
+
+# weston's headless compositor, drawing in memory, with its debug protocol on so that its
+# screenshooter may read the screen. Without animations, so a screenshot shows what is drawn.
+weston_start() {
+    WESTON_DIR=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-wayland.XXXXXX") || return 1
+    mkdir -m 700 "$WESTON_DIR/runtime" "$WESTON_DIR/shots"
+    cat >"$WESTON_DIR/weston.ini" <<'EOF'
+[core]
+idle-time=0
+
+[shell]
+panel-position=none
+background-color=0xff204060
+startup-animation=none
+animation=none
+close-animation=none
+
+[input-method]
+path=
+EOF
+    export XDG_RUNTIME_DIR=$WESTON_DIR/runtime WAYLAND_DISPLAY=drawdots-wayland
+    setsid weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --debug \
+        --socket="$WAYLAND_DISPLAY" --config="$WESTON_DIR/weston.ini" >"$WESTON_DIR/weston.log" 2>&1 &
+    WESTON_PID=$!
+    if ! xsession_wait_for 10 weston_ready; then
+        echo "weston ended or did not start within 10 s; its log:" >&2
+        cat "$WESTON_DIR/weston.log" >&2
+        return 1
+    fi
+}
+
+screenshot() {
+    if [[ $mode == x11 ]]; then
+        xsession_screenshot "$1"
+    else
+        # The screenshooter names its picture by the time; it is the only one in its folder.
+        rm -f "$WESTON_DIR"/shots/*.png
+        (cd "$WESTON_DIR/shots" && weston-screenshooter >/dev/null 2>&1) || return 1
+        mv "$WESTON_DIR"/shots/*.png "$1"
+    fi
+}
+
+# Prints "WxH+X+Y": where the largest white area of the last screenshot lies. That is the
+# drawing area wherever the window is placed: the compositor picks the place.
+white_area() {
+    convert "$shot" -alpha off -fill black +opaque white \
+        -define connected-components:verbose=true -connected-components 4 null: |
+        awk '$NF == "srgb(255,255,255)" && $4 > most { most = $4; box = $2 } END { if (box) print box }'
+}
+
+# Prints every pixel of the drawing area (at AREA, as "WxH+X+Y") in the last screenshot that is
+# not white, as "X,Y #RRGGBB" from its top-left corner.
+ink_in() {
+    convert "$shot" -crop "$1" +repage -depth 8 txt:- |
+        awk 'NR > 1 && $3 != "#FFFFFF" { split($1, p, "[,:]"); print p[1] "," p[2], $3 }'
+}
+
+# Takes a screenshot; true once the drawing area shows some ink.
+area_inked() {
+    screenshot "$shot" || return 1
+    area=$(white_area)
+    [[ -n $area && -n $(ink_in "$area") ]]
+}
+
+echo "== Switching accessibility on, as a screen reader does"
+switch_accessibility_on || fail "could not switch accessibility on through the accessibility bus"
+pass "the accessibility bus reports IsEnabled true"
+
+focus=(--focus)
+if [[ $mode == x11 ]]; then
+    echo "== Starting X, the window manager and $program"
+    xsession_start || fail "no X session"
+    shot="$XSESSION_DIR/screen.png"
+    xsession_launch "$program"
+    pid=$XSESSION_PROGRAM_PID
+    window=$(xsession_find_window "Draw dots" "$WAIT") || fail "the program's window did not appear"
+    # The window a person has just started is the active one. Ask the window manager for that
+    # rather than leave it to its rules for new windows, which are not what is tested here.
+    xdotool windowactivate "$window" 2>/dev/null
+    xsession_wait_active "$window" "$WAIT" || fail "the window manager did not activate the program's window"
+    colour="#800000" # "4 Red", set by leaving the colour list
+else
+    echo "== Starting weston's headless compositor and $program on it"
+    weston_start || fail "no Wayland compositor"
+    shot="$WESTON_DIR/screen.png"
+    QT_QPA_PLATFORM=wayland setsid "$program" >"$WESTON_DIR/program.log" 2>&1 &
+    PROGRAM_PID=$!
+    pid=$PROGRAM_PID
+    # The headless compositor has no seat: no keyboard gives any window the focus, so no
+    # window is active and the focus cannot move between controls. The colour stays black.
+    focus=()
+    colour="#000000"
+fi
+
+echo "== Reading and driving the window over AT-SPI"
+/usr/bin/python3 "$here/read_window.py" "${focus[@]}" "$pid" "$WAIT" ||
+    fail "the window is not as a screen reader should meet it"
+xsession_alive "$pid" || fail "the program ended"
+
+echo "== Looking at the screen"
+xsession_wait_for "$WAIT" area_inked || fail "no ink appeared in the drawing area within $WAIT s"
+[[ ${area%%+*} == "$AREA_SIZE" ]] || fail "the drawing area is ${area%%+*} pixels, expected $AREA_SIZE"
+expected=""
+for ((y = DOT_TOP; y < DOT_TOP + DOT_SIZE; y++)); do
+    for ((x = DOT_LEFT; x < DOT_LEFT + DOT_SIZE; x++)); do
+        expected+="$x,$y $colour"$'\n'
+    done
+done
+seen=$(ink_in "$area")$'\n'
+[[ $(sort <<<"$seen") == $(sort <<<"$expected") ]] ||
+    fail "the drawing area at $area should hold only a ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP); its ink is:"$'\n'"$seen"
+pass "the drawing area ($area on the screen) holds one ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP)"
+
+echo "PASS: screenreader_$mode in $((SECONDS - started)) s"
