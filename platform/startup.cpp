@@ -6,6 +6,7 @@
 #include "platform/form.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QWidget>
 
 #include <algorithm>
@@ -27,6 +28,12 @@ void startProgram(int& argc, char** argv, const ProjectDescription& project)
     int status = 0;
     {
         QApplication application(argc, argv);
+        // The window system matches the window with the desktop entry of this name. Its icon
+        // is the entry's: the one installed in the icon theme, or the copy built into the
+        // program where none is.
+        const auto id = QString::fromUtf8(project.applicationId.data(), qsizetype(project.applicationId.size()));
+        QGuiApplication::setDesktopFileName(id);
+        QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/icons/%1.svg").arg(id))));
         Form form(entry->describe());
         const std::shared_ptr<void> program = entry->attach(form);
         form.load();

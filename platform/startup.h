@@ -21,10 +21,12 @@ struct FormEntry {
     std::shared_ptr<void> (*attach)(Form& form);
 };
 
-// What a program is: the window it starts with and the windows it has.
+// What a program is: the window it starts with, the windows it has, and its application id,
+// which names its desktop entry and icon.
 struct ProjectDescription {
     std::string_view startUpObject;
     std::span<const FormEntry> forms;
+    std::string_view applicationId;
 };
 
 // Builds the start-up window, delivers its Load, shows it and delivers events until it is

@@ -7,8 +7,9 @@
 readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
     xvfb openbox xdotool imagemagick x11-utils clang-format valgrind
-    dpkg-dev file desktop-file-utils libbenchmark-dev
+    dpkg-dev file desktop-file-utils libbenchmark-dev libqt6svg6
     dbus at-spi2-core python3-pyatspi weston qt6-wayland
+    devscripts lintian appstream man-db reuse
 )
 
 install_missing_packages() {
@@ -24,13 +25,26 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# build DIR [cmake options...]: configures once, then builds only what changed. Quiet unless
-# the compiler has something to say.
+# Debian's hardening flags, as its own packages are built with them, for the release builds
+# (tools/run, tools/test and tools/package). The sanitizer build keeps its own.
+hardening_options() {
+    local flags="DEB_BUILD_MAINT_OPTIONS=hardening=+all"
+    HARDENING=(
+        "-DCMAKE_CXX_FLAGS=$(env $flags dpkg-buildflags --get CPPFLAGS) $(env $flags dpkg-buildflags --get CXXFLAGS)"
+        "-DCMAKE_EXE_LINKER_FLAGS=$(env $flags dpkg-buildflags --get LDFLAGS)"
+    )
+}
+
+# build DIR [cmake options...]: configures when the options differ from the last time, then
+# builds only what changed. Quiet unless the compiler has something to say.
 build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
+    local options
+    options=$(printf '%s\n' -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@")
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ "$options" != "$(cat "$dir/configured-with" 2>/dev/null)" ]; then
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        printf '%s\n' "$options" >"$dir/configured-with"
     fi
     if ! cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1; then
         grep -E -A3 'error|Error' "$dir/build.log" | head -60

@@ -28,6 +28,6 @@ namespace {
 constexpr std::array kForms{platform::FormEntry{"Form1", &form1Description, &attachForm1}};
 }
 
-const platform::ProjectDescription kProject{"Form1", kForms};
+const platform::ProjectDescription kProject{"Form1", kForms, DRAWDOTS_APP_ID};
 
 } // namespace window

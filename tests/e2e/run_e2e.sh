@@ -240,6 +240,37 @@ echo "Window $window: client area ${client_width}x${client_height} at ($client_x
     fail "the client area is ${client_width}x${client_height}, expected 312x228"
 pass "client area is 312x228"
 
+# The icon the window gives the window manager (_NET_WM_ICON: width, height and that many ARGB
+# pixels, for each size) is the program's own: in the largest size, the middles of some of its
+# dots and of its frame have their colours, and a corner is transparent. Prints what is there.
+readonly -a ICON_POINTS=( # x y colour, on the icon's 128 x 128 grid
+    "38 50 0xFFFF0000" "70 40 0xFF0000FF" "90 72 0xFFFF00FF" "52 82 0xFF00B000" "10 64 0xFF4B5563" "2 2 0x0"
+)
+icon_colours() {
+    xprop -id "$window" -notype -f _NET_WM_ICON 32c _NET_WM_ICON 2>/dev/null | sed 's/^[^=]*=//' | tr -d ' ' |
+        tr ',' '\n' | awk -v points="${ICON_POINTS[*]}" '
+            { value[NR] = $1 }
+            END {
+                for (i = 1; i + 1 <= NR; i += 2 + value[i] * value[i + 1])
+                    if (value[i] > width) { width = value[i]; height = value[i + 1]; first = i + 2 }
+                if (!width) exit 1
+                count = split(points, p, " ")
+                for (j = 1; j <= count; j += 3)
+                    printf "%d %d %.0f\n", p[j], p[j + 1], value[first + int(p[j + 1] * height / 128) * width + int(p[j] * width / 128)]
+            }'
+}
+icon_is_ours() {
+    local expected="" point
+    for point in "${ICON_POINTS[@]}"; do
+        read -r x y colour <<<"$point"
+        expected+="$x $y $((colour))"$'\n'
+    done
+    [[ $(icon_colours)$'\n' == "$expected" ]]
+}
+xsession_wait_for "$WAIT" icon_is_ours ||
+    fail "the window's icon is not the program's own; at (x y ARGB) it has"$'\n'"$(icon_colours)"
+pass "the window's icon is the program's own"
+
 # The window may be mapped a moment before its first paint.
 area_is_white() {
     take_shot

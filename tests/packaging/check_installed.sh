@@ -2,19 +2,25 @@
 # SPDX-FileCopyrightText: 2026 Draw dots developers
 # SPDX-License-Identifier: MIT
 # Checks what installing the program puts on a machine: the program, which starts, a valid
-# desktop entry that names it and its icon, and nothing else.
+# desktop entry that names it and its icon, valid metainfo, the manual page, the licence and
+# changelog, and nothing else.
 #
 #   check_installed.sh install BUILD_DIR   `cmake --install` into a scratch root
 #   check_installed.sh package BUILD_DIR   the Debian package that CPack makes: its dependencies,
-#                                          then its files unpacked into a scratch root
+#                                          what lintian and hardening-check say of it, then its
+#                                          files unpacked into a scratch root
 #
-# CMAKE and CPACK name the tools to use; by default those on the PATH.
+# CMAKE and CPACK name the tools to use; by default those on the PATH. APP_ID is the
+# application id the build was configured with. RELEASE_CHECKS=0 leaves out lintian and
+# hardening-check, for a build made with other flags (the sanitizer build).
 set -u
 
 mode=${1:?usage: check_installed.sh install|package BUILD_DIR}
 build=${2:?usage: check_installed.sh install|package BUILD_DIR}
 cmake=${CMAKE:-cmake}
 cpack=${CPACK:-cpack}
+id=${APP_ID:?APP_ID names the application id}
+release_checks=${RELEASE_CHECKS:-1}
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-install.XXXXXX") || exit 1
 trap 'rm -rf "$scratch"' EXIT
@@ -26,7 +32,7 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
-for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps convert; do
+for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps convert appstreamcli man lintian hardening-check; do
     command -v "$tool" >/dev/null || fail "$tool is missing; tools/test installs what the tests need"
 done
 
@@ -37,13 +43,15 @@ entry_value() {
 
 check_root() {
     local expected actual entry program icon colours output status
-    expected=$(printf '%s\n' usr/bin/drawdots usr/share/applications/drawdots.desktop \
-        usr/share/icons/hicolor/scalable/apps/drawdots.svg)
+    expected=$(printf '%s\n' usr/bin/drawdots usr/share/applications/$id.desktop \
+        usr/share/doc/drawdots/changelog.gz usr/share/doc/drawdots/copyright \
+        usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/drawdots.1.gz \
+        usr/share/metainfo/$id.metainfo.xml | sort)
     actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort)
     [[ $actual == "$expected" ]] || fail "installed files are"$'\n'"$actual"$'\n'"expected"$'\n'"$expected"
-    pass "the program, its desktop entry and its icon are installed, and nothing else"
+    pass "the program, its desktop entry, icon, metainfo, manual page, licence and changelog are installed, and nothing else"
 
-    entry=$root/usr/share/applications/drawdots.desktop
+    entry=$root/usr/share/applications/$id.desktop
     output=$(desktop-file-validate "$entry" 2>&1)
     status=$?
     [[ $status -eq 0 && -z $output ]] || fail "desktop-file-validate finds fault with the entry:"$'\n'"$output"
@@ -68,6 +76,18 @@ check_root() {
     ((colours > 4)) || fail "the icon draws with $colours colours only"
     pass "the icon draws at 48 pixels with $colours colours"
 
+    # Software centres read the metainfo; the check also finds the desktop entry it launches.
+    output=$(appstreamcli validate-tree --no-net "$root" 2>&1)
+    status=$?
+    [[ $status -eq 0 && -z $(grep -E '^ *[EWI]: ' <<<"$output") ]] ||
+        fail "appstreamcli finds fault with the metainfo:"$'\n'"$output"
+    pass "appstreamcli validates the metainfo and its desktop entry"
+
+    output=$(man --warnings -l "$root/usr/share/man/man1/drawdots.1.gz" 2>&1 >"$scratch/man.txt")
+    [[ -z $output && $(head -n 5 "$scratch/man.txt") == *"drawdots - "* ]] ||
+        fail "the manual page does not render cleanly:"$'\n'"$output"
+    pass "the manual page renders without warnings"
+
     # Started as a menu would, it keeps running until ended.
     output=$(QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/$program" 2>&1)
     status=$?
@@ -82,7 +102,10 @@ install)
     check_root
     ;;
 package)
-    "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+    # The Maintainer is whoever DEBEMAIL names.
+    maintainer="Draw dots tester <tester@example.org>"
+    DEBEMAIL=$maintainer DEBFULLNAME="" "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" \
+        >"$scratch/cpack.log" 2>&1 ||
         fail "cpack failed:"$'\n'"$(cat "$scratch/cpack.log")"
     deb=$(find "$scratch/out" -maxdepth 1 -name 'drawdots_*.deb')
     [[ -f $deb ]] || fail "cpack made no drawdots_*.deb"
@@ -91,10 +114,14 @@ package)
     [[ $(dpkg-deb -f "$deb" Package) == drawdots ]] || fail "the package is not called drawdots"
     depends=$(dpkg-deb -f "$deb" Depends)
     [[ $depends == *libqt6widgets6* ]] || fail "Depends does not name the Qt 6 widgets library: $depends"
+    [[ $depends == *libqt6svg6* ]] || fail "Depends does not name libqt6svg6, whose plugins draw the icon: $depends"
     pass "Depends: $depends"
     # Without it, on a Wayland session with no X server the program cannot start.
     [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "Recommends does not name qt6-wayland"
     pass "Recommends qt6-wayland"
+    [[ $(dpkg-deb -f "$deb" Maintainer) == "$maintainer" ]] ||
+        fail "the Maintainer is $(dpkg-deb -f "$deb" Maintainer), not $maintainer from DEBEMAIL"
+    pass "Maintainer: $maintainer, from DEBEMAIL"
 
     dpkg-deb -x "$deb" "$root" || fail "dpkg-deb could not unpack the package"
     # Every library the program is linked against must come with a package it depends on.
@@ -108,6 +135,26 @@ package)
             fail "the program needs $library from $owner, which Depends does not name"
     done < <(readelf -d "$root/usr/bin/drawdots" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
     pass "Depends names the package of every library the program is linked against"
+
+    if ((release_checks)); then
+        # Everything lintian says is a fault, down to its pedantic remarks.
+        output=$(lintian --pedantic "$deb" 2>"$scratch/lintian.log")
+        status=$?
+        [[ $status -eq 0 && -z $output ]] ||
+            fail "lintian finds fault with the package:"$'\n'"$output$(cat "$scratch/lintian.log")"
+        pass "lintian --pedantic has nothing to say of the package"
+
+        # Control flow protection needs every object marked, which Debian 12 does not build.
+        output=$(hardening-check --nocfprotection "$root/usr/bin/drawdots" 2>&1)
+        status=$?
+        for feature in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+            "Read-only relocations" "Immediate binding"; do
+            [[ $output == *"$feature: yes"* ]] || status=1
+        done
+        ((status == 0)) || fail "the packaged program is not hardened (tools/test and tools/package build with" \
+            "Debian's hardening flags; see hardening_options in tools/common.sh):"$'\n'"$output"
+        pass "hardening-check: PIE, stack protector, fortify, RELRO and immediate binding"
+    fi
     check_root
     ;;
 *)
