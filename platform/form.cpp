@@ -179,7 +179,7 @@ void Form::setAccessibleName(std::string_view controlName, std::string_view name
 void Form::load()
 {
     if (m_load)
-        runHandler(m_load);
+        runHandler(m_window.get(), m_load);
 }
 
 void Form::show()
@@ -203,7 +203,7 @@ void Form::focusChanged(QWidget* old, QWidget* now)
         QWidget* widget = control->widget();
         const auto within = [widget](QWidget* w) { return w == widget || widget->isAncestorOf(w); };
         if (control->lostFocusHandler() && within(old) && !within(now))
-            runHandler(control->lostFocusHandler());
+            runHandler(widget, control->lostFocusHandler());
     }
 }
 

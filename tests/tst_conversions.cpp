@@ -21,6 +21,8 @@ private Q_SLOTS:
     void roundToInt16();
     void roundToInt16OutOfRange_data();
     void roundToInt16OutOfRange();
+    void textFromNumber_data();
+    void textFromNumber();
     void leftChars_data();
     void leftChars();
     void paletteColor_data();
@@ -90,8 +92,11 @@ void ConversionsTest::numberFromTextTooLarge()
         QFAIL("a number too large for a double was read");
     } catch (const FormsError& error) {
         const QString message = QString::fromUtf8(error.what());
-        QVERIFY2(message.contains("too large"), error.what());
-        QVERIFY2(message.size() < 120, "a long text is shortened in the message");
+        // The range named is the one enforced: the largest double is read (see above).
+        QVERIFY2(message.endsWith(
+                     " is too large: numbers must lie between -1.7976931348623157e308 and 1.7976931348623157e308."),
+                 error.what());
+        QVERIFY2(message.size() < 160, "a long text is shortened in the message");
     }
 }
 
@@ -122,23 +127,51 @@ void ConversionsTest::roundToInt16()
 void ConversionsTest::roundToInt16OutOfRange_data()
 {
     QTest::addColumn<double>("value");
-    QTest::newRow("just above") << 32767.5;
-    QTest::newRow("just below") << -32769.0;
-    QTest::newRow("a thickness of 40000") << 40000.0;
-    QTest::newRow("largest double") << 1.7976931348623157e308;
-    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
+    QTest::addColumn<QString>("message");
+    const QString allowed = ": whole numbers from -32768 to 32767 are allowed.";
+    QTest::newRow("just above") << 32767.5 << "The number 32767.5 is too large" + allowed;
+    QTest::newRow("just below") << -32769.0 << "The number -32769 is too small" + allowed;
+    QTest::newRow("a thickness of 100000") << 100000.0 << "The number 100000 is too large" + allowed;
+    QTest::newRow("largest double") << 1.7976931348623157e308
+                                    << "The number 1.7976931348623157e308 is too large" + allowed;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "The number inf is too large" + allowed;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN()
+                                  << "The number nan is out of range" + allowed;
 }
 
 void ConversionsTest::roundToInt16OutOfRange()
 {
     QFETCH(double, value);
+    QFETCH(QString, message);
     try {
         platform::roundToInt16(value);
         QFAIL("an out-of-range number was rounded");
     } catch (const FormsError& error) {
-        QVERIFY2(QByteArray(error.what()).contains("-32768 to 32767"), error.what());
+        QCOMPARE(QString::fromUtf8(error.what()), message);
     }
+}
+
+void ConversionsTest::textFromNumber_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 100000.0 << "100000";
+    QTest::newRow("fraction") << 0.5 << "0.5";
+    QTest::newRow("negative") << -3.0 << "-3";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("largest written out") << 9999999999999998.0 << "9999999999999998";
+    QTest::newRow("smallest written out") << 0.000001 << "0.000001";
+    QTest::newRow("very large") << 1e16 << "1e16";
+    QTest::newRow("very small") << -1.5e-7 << "-1.5e-7";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.7976931348623157e308";
+    QTest::newRow("smallest double") << std::numeric_limits<double>::denorm_min() << "5e-324";
+}
+
+void ConversionsTest::textFromNumber()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(platform::textFromNumber(value)), text);
 }
 
 void ConversionsTest::leftChars_data()
