@@ -7,6 +7,9 @@
 
 #include <QTest>
 
+#include <cfloat>
+#include <cmath>
+
 using namespace platform;
 
 class ConversionsTest : public QObject {
@@ -27,6 +30,7 @@ private Q_SLOTS:
     void leftChars();
     void paletteColor_data();
     void paletteColor();
+    void narrowToSingle_data();
     void narrowToSingle();
 };
 
@@ -42,6 +46,11 @@ void ConversionsTest::numberFromText_data()
     QTest::newRow("inf is not a number") << QByteArray("inf") << 0.0;
     QTest::newRow("nan is not a number") << QByteArray("nan") << 0.0;
     QTest::newRow("whole number") << QByteArray("1200") << 1200.0;
+    QTest::newRow("leading zeros") << QByteArray("007") << 7.0;
+    // More zeros than the exponent is large, so that a miscounted position flips the outcome.
+    QTest::newRow("leading zeros then a tiny number") << QByteArray(450, '0').append("1e-400") << 0.0;
+    QTest::newRow("leading zeros then the largest double")
+        << QByteArray(450, '0').append("1.7976931348623157e308") << 1.7976931348623157e308;
     QTest::newRow("digits then letters") << QByteArray("12abc") << 12.0;
     QTest::newRow("leading spaces and tabs") << QByteArray(" \t 42") << 42.0;
     QTest::newRow("a newline is not a leading space") << QByteArray("\n42") << 0.0;
@@ -80,6 +89,7 @@ void ConversionsTest::numberFromTextTooLarge_data()
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("exponent past the largest double") << QByteArray("1e999");
     QTest::newRow("negative and too large") << QByteArray("-2e308");
+    QTest::newRow("leading zeros then too large") << QByteArray(450, '0').append("2e308");
     QTest::newRow("many integer digits") << QByteArray(400, '9');
     QTest::newRow("overflowing exponent") << QByteArray("1e99999999999999999999");
 }
@@ -234,12 +244,28 @@ void ConversionsTest::paletteColor()
     }
 }
 
+void ConversionsTest::narrowToSingle_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fits");
+    const double largest = FLT_MAX;
+    QTest::newRow("a fraction") << 1200.25 << true;
+    QTest::newRow("rounded to the nearest single") << 1200.1 << true;
+    QTest::newRow("largest single") << largest << true;
+    QTest::newRow("smallest single") << -largest << true;
+    QTest::newRow("next double above the largest single") << std::nextafter(largest, HUGE_VAL) << false;
+    QTest::newRow("next double below the smallest single") << std::nextafter(-largest, -HUGE_VAL) << false;
+    QTest::newRow("1e39") << 1e39 << false;
+}
+
 void ConversionsTest::narrowToSingle()
 {
-    QCOMPARE(platform::narrowToSingle(1200.25), 1200.25f);
-    QCOMPARE(platform::narrowToSingle(-3.4e38), -3.4e38f);
-    QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(1e39));
-    QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(-1e39));
+    QFETCH(double, value);
+    QFETCH(bool, fits);
+    if (fits)
+        QCOMPARE(platform::narrowToSingle(value), static_cast<float>(value));
+    else
+        QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(value));
 }
 
 QTEST_APPLESS_MAIN(ConversionsTest)
