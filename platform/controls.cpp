@@ -3,14 +3,18 @@
 
 #include "platform/controls.h"
 
+#include "platform/conversions.h"
 #include "platform/drawingsurface.h"
 #include "platform/errorreport.h"
 #include "platform/formserror.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cfloat>
 #include <cmath>
 
 namespace platform {
@@ -21,6 +25,28 @@ QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// Keeps the mouse wheel from changing a list the person is not using: the wheel turns it only
+// while it has the focus, and never brings the focus to it.
+class WheelOnlyWhenFocused : public QObject {
+public:
+    explicit WheelOnlyWhenFocused(QComboBox* combo) : QObject(combo), m_combo(combo)
+    {
+        combo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel)
+            return QObject::eventFilter(watched, event);
+        QWidget* focus = QApplication::focusWidget();
+        return !(focus == m_combo || m_combo->isAncestorOf(focus));
+    }
+
+private:
+    QComboBox* m_combo;
+};
 
 } // namespace
 
@@ -40,10 +66,15 @@ void TextBox::setText(std::string_view text)
 
 void TextBox::onChange(Handler handler)
 {
-    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [handler = std::move(handler)] { runHandler(handler); });
+    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit,
+                     [edit = m_edit, handler = std::move(handler)] { runHandler(edit, handler); });
 }
 
-ComboBox::ComboBox(std::string name, QComboBox* combo) : Control(std::move(name), combo), m_combo(combo) {}
+ComboBox::ComboBox(std::string name, QComboBox* combo) : Control(std::move(name), combo), m_combo(combo)
+{
+    combo->setFocusPolicy(Qt::StrongFocus);
+    new WheelOnlyWhenFocused(combo);
+}
 
 void ComboBox::AddItem(std::string_view text)
 {
@@ -69,7 +100,7 @@ CommandButton::CommandButton(std::string name, QPushButton* button) : Control(st
 void CommandButton::onClick(Handler handler)
 {
     QObject::connect(m_button, &QPushButton::clicked, m_button,
-                     [handler = std::move(handler)] { runHandler(handler); });
+                     [button = m_button, handler = std::move(handler)] { runHandler(button, handler); });
 }
 
 PictureBox::PictureBox(std::string name, DrawingSurface* surface)
@@ -93,7 +124,8 @@ void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
     if (flags != kAbsoluteWithColour)
         status.failure = "Points can only be plotted at absolute coordinates with a colour given.";
     else if (!std::isfinite(x) || !std::isfinite(y))
-        status.failure = "A point's coordinates must be finite numbers between -3.4e38 and 3.4e38.";
+        status.failure = "A point's coordinates must be finite numbers between -" + textFromNumber(FLT_MAX) + " and " +
+                         textFromNumber(FLT_MAX) + ".";
     else if (colour > 0xFFFFFF)
         status.failure = "A colour must be a value from 0x000000 to 0xFFFFFF.";
     checkStatus(status, name(), "PSet");

@@ -102,20 +102,22 @@ double numberFromText(std::string_view text)
         if (leadingDigitExponent(mantissa) + exponent < 0) {
             value = 0.0; // too small to tell from zero
         } else {
+            const std::string largest = textFromNumber(std::numeric_limits<double>::max());
             throw FormsError("The number " + quoteForMessage(text.substr(0, end)) +
-                             " is too large: numbers must lie between -1.7e308 and 1.7e308.");
+                             " is too large: numbers must lie between -" + largest + " and " + largest + ".");
         }
     }
     return negative ? -value : value;
 }
 
-std::int16_t roundToInt16(double value)
+std::int16_t roundToInt16(double value, const WholeNumberUse& use)
 {
     // nearbyint follows the default rounding mode, which rounds halves to even.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max())) {
-        throw FormsError("The number " + textFromNumber(value) +
-                         " is out of range: whole numbers from -32768 to 32767 are allowed.");
+        const char* wrong = rounded > 0 ? " is too large: " : rounded < 0 ? " is too small: " : " is out of range: ";
+        throw FormsError("The " + std::string(use.name) + " " + textFromNumber(value) + wrong +
+                         std::string(use.allowed) + " are allowed.");
     }
     return static_cast<std::int16_t>(rounded);
 }
@@ -123,17 +125,34 @@ std::int16_t roundToInt16(double value)
 float narrowToSingle(double value)
 {
     if (!(std::fabs(value) <= static_cast<double>(FLT_MAX))) {
-        throw FormsError("The coordinate " + textFromNumber(value) +
-                         " is too large: coordinates must lie between -3.4e38 and 3.4e38.");
+        const std::string largest = textFromNumber(FLT_MAX);
+        throw FormsError("The coordinate " + textFromNumber(value) + " is too large: coordinates must lie between -" +
+                         largest + " and " + largest + ".");
     }
     return static_cast<float>(value);
 }
 
 std::string textFromNumber(double value)
 {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : std::string("?");
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e16);
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            plain ? std::chars_format::fixed : std::chars_format::scientific);
+    if (error != std::errc())
+        return "?";
+    std::string text(buffer, end);
+    // "1e+20" and "1.5e-07" as a person writes them: "1e20", "1.5e-7".
+    if (const auto e = text.find('e'); e != std::string::npos) {
+        std::size_t digits = e + 1;
+        if (text[digits] == '+')
+            text.erase(digits, 1);
+        else if (text[digits] == '-')
+            ++digits;
+        while (digits + 1 < text.size() && text[digits] == '0')
+            text.erase(digits, 1);
+    }
+    return text;
 }
 
 } // namespace platform

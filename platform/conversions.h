@@ -21,13 +21,22 @@ std::string leftChars(std::string_view text, int count);
 // large for a double.
 double numberFromText(std::string_view text);
 
-// The nearest 16-bit integer, halves to the even one. Throws FormsError outside -32768..32767.
-std::int16_t roundToInt16(double value);
+// What a whole number is for and which values it may take, as a refusal names them.
+struct WholeNumberUse {
+    std::string_view name;    // "number"
+    std::string_view allowed; // "whole numbers from -32768 to 32767"
+};
+inline constexpr WholeNumberUse kAnyWholeNumber{"number", "whole numbers from -32768 to 32767"};
+
+// The nearest 16-bit integer, halves to the even one. Throws FormsError outside -32768..32767,
+// naming the number by its use ("The pen width 40000 is too large: ...").
+std::int16_t roundToInt16(double value, const WholeNumberUse& use = kAnyWholeNumber);
 
 // The single-precision value nearest to value. Throws FormsError where it would not fit.
 float narrowToSingle(double value);
 
-// Shortest text that reads back as value, for messages.
+// Shortest text that reads back as value, as a person writes numbers (100000, 0.5, -3), with a
+// power of ten only for the very large and the very small (1e20, 1.5e-7); for messages.
 std::string textFromNumber(double value);
 
 } // namespace platform

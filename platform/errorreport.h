@@ -4,18 +4,16 @@
 #pragma once
 
 #include <functional>
-#include <string>
+
+class QWidget;
 
 namespace platform {
 
-// Shows the person an error that ended a handler.
-using ErrorReporter = std::function<void(const std::string& message)>;
-
-// Replaces how errors are shown (tests capture them); an empty reporter restores the message box.
-void setErrorReporter(ErrorReporter reporter);
-
-// Runs one event handler. An error that leaves it is reported once the handler has ended and
-// no mouse button is held, so a report never swallows the click that follows a press.
-void runHandler(const std::function<void()>& handler);
+// Runs one event handler of control (the window itself for the window's own events). Anything
+// that leaves the handler is shown to the person at once, in a report beside that control that
+// takes neither the focus nor the keyboard, and the program goes on. At most one report shows:
+// a newer one replaces it, a click on it or Escape dismisses it, and a later handler that runs
+// to its end takes it away.
+void runHandler(QWidget* control, const std::function<void()>& handler);
 
 } // namespace platform

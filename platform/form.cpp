@@ -202,7 +202,7 @@ void Form::setAccessibleName(std::string_view controlName, std::string_view name
 void Form::load()
 {
     if (m_load)
-        runHandler(m_load);
+        runHandler(m_window.get(), m_load);
 }
 
 void Form::show()
@@ -226,7 +226,7 @@ void Form::focusChanged(QWidget* old, QWidget* now)
         QWidget* widget = control->widget();
         const auto within = [widget](QWidget* w) { return w == widget || widget->isAncestorOf(w); };
         if (control->lostFocusHandler() && within(old) && !within(now))
-            runHandler(control->lostFocusHandler());
+            runHandler(widget, control->lostFocusHandler());
     }
 }
 

@@ -12,8 +12,84 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace platform {
+
+namespace {
+
+// What the toolkit says while it connects to the display, held until it is known whether that
+// worked: without a display it all gives way to one plain line, otherwise it is passed on.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    std::string file;
+    std::string function;
+    int line;
+    QString text;
+};
+
+class StartUpMessages {
+public:
+    explicit StartUpMessages(const char* program)
+    {
+        s_program = program;
+        s_previous = qInstallMessageHandler(&StartUpMessages::hold);
+    }
+    ~StartUpMessages()
+    {
+        qInstallMessageHandler(s_previous);
+        passOn();
+    }
+    StartUpMessages(const StartUpMessages&) = delete;
+    StartUpMessages& operator=(const StartUpMessages&) = delete;
+
+private:
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg && text.contains(QLatin1String("no Qt platform plugin could be initialized"))) {
+            std::fprintf(stderr,
+                         "%s: no display could be opened; name one with the DISPLAY or WAYLAND_DISPLAY "
+                         "variable, or choose a platform with -platform.\n",
+                         s_program);
+            std::fflush(stderr);
+            // At once: the toolkit is half set up, and nothing has been drawn that could be lost.
+            std::_Exit(EXIT_FAILURE);
+        }
+        s_held.push_back({type, context.category ? context.category : "", context.file ? context.file : "",
+                          context.function ? context.function : "", context.line, text});
+        if (type == QtFatalMsg)
+            passOn(); // the previous handler ends the program
+    }
+
+    static void passOn()
+    {
+        std::vector<HeldMessage> held;
+        held.swap(s_held);
+        for (const HeldMessage& message : held) {
+            const QMessageLogContext context(message.file.c_str(), message.line, message.function.c_str(),
+                                             message.category.c_str());
+            s_previous(message.type, context, message.text);
+        }
+    }
+
+    static inline const char* s_program = "";
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline std::vector<HeldMessage> s_held;
+};
+
+const char* programName(int argc, char** argv)
+{
+    if (argc < 1 || !argv[0])
+        return "drawdots";
+    const char* slash = std::strrchr(argv[0], '/');
+    return slash ? slash + 1 : argv[0];
+}
+
+} // namespace
 
 void startProgram(int& argc, char** argv, const ProjectDescription& project)
 {
@@ -27,7 +103,9 @@ void startProgram(int& argc, char** argv, const ProjectDescription& project)
 
     int status = 0;
     {
+        std::optional<StartUpMessages> startUp(std::in_place, programName(argc, argv));
         QApplication application(argc, argv);
+        startUp.reset();
         // The window system matches the window with the desktop entry of this name. Its icon
         // is the entry's: the one installed in the icon theme, or the copy built into the
         // program where none is.

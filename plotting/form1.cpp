@@ -33,7 +33,7 @@ void Form1::Combo1_LostFocus()
 
 void Form1::Text3_Change()
 {
-    Picture1.setDrawWidth(roundToInt16(numberFromText(Text3.Text())));
+    Picture1.setDrawWidth(roundToInt16(numberFromText(Text3.Text()), PictureBox::kDrawWidthUse));
 }
 
 void Form1::cmdDraw_Click()

@@ -6,15 +6,14 @@
 #include "plotting/colourlist.h"
 #include "windowfixture.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 // Choosing the colour in the list and the pen width in the thickness box, as a person does.
 class ColourAndThicknessTest : public QObject {
@@ -33,6 +32,8 @@ private Q_SLOTS:
     void leavingTheListTakesTheFirstTwoCharacters();
     void whenLeavingTheListCounts_data();
     void whenLeavingTheListCounts();
+    void wheelTurnsTheListOnlyWhileItHasTheFocus_data();
+    void wheelTurnsTheListOnlyWhileItHasTheFocus();
 
     void thicknessFollowsEveryKeystroke();
     void thicknessIsRoundedToAWholeWidth_data();
@@ -149,6 +150,7 @@ void ColourAndThicknessTest::leavingTheListTakesTheFirstTwoCharacters_data()
 
     QTest::newRow("one digit completes to its entry") << "7" << 0xC0C0C0u << "";
     QTest::newRow("two digits") << "14" << 0xFFFF00u << "";
+    QTest::newRow("the last entry, white") << "15" << 0xFFFFFFu << "";
     QTest::newRow("3abc reads 3a as 3") << "3abc" << 0x008080u << "";
     QTest::newRow("123 keeps only 12") << "123" << 0xFF0000u << "";
     QTest::newRow("x3 reads as 0") << "x3" << 0x000000u << "";
@@ -168,10 +170,11 @@ void ColourAndThicknessTest::leavingTheListTakesTheFirstTwoCharacters()
     QFETCH(uint, colour);
     QFETCH(QString, refusal);
 
-    // An earlier point must survive a refused colour.
-    m_window.type("txtx", "15");
-    m_window.type("txty", "15");
-    m_window.pressDraw();
+    // An earlier point, in a colour no row expects, where the press draws: it must survive a
+    // refused colour, and show that black and white were drawn over it.
+    constexpr QRgb kEarlier = qRgb(0x80, 0, 0x80);
+    m_window.form1().colorIndex = 5;
+    QCOMPARE(drawAtTheExamplePoint(), kEarlier);
 
     m_window.click("Combo1");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
@@ -189,9 +192,8 @@ void ColourAndThicknessTest::leavingTheListTakesTheFirstTwoCharacters()
     } else {
         QTRY_COMPARE(m_window.reports().size(), 1);
         QVERIFY2(m_window.reports().first().contains(refusal), qPrintable(m_window.reports().first()));
-        QCOMPARE(drawn, qRgb(255, 255, 255));
+        QCOMPARE(drawn, kEarlier);
     }
-    QCOMPARE(m_window.drawingArea().pixel(1, 1), qRgb(0, 0, 0));
 }
 
 enum class FocusMove {
@@ -202,7 +204,7 @@ enum class FocusMove {
     ListDropsDownAndCloses,
     FocusBackToTheListItself,
     AnotherWindowTakesTheFocus,
-    MessageBoxOpens,
+    ReportAppears,
     WindowCloses,
 };
 
@@ -218,7 +220,7 @@ void ColourAndThicknessTest::whenLeavingTheListCounts_data()
     QTest::newRow("its list drops down and closes") << FocusMove::ListDropsDownAndCloses << false;
     QTest::newRow("focus set on the list it is in") << FocusMove::FocusBackToTheListItself << false;
     QTest::newRow("another window takes the focus and gives it back") << FocusMove::AnotherWindowTakesTheFocus << false;
-    QTest::newRow("a message box of ours opens") << FocusMove::MessageBoxOpens << false;
+    QTest::newRow("a report of ours appears") << FocusMove::ReportAppears << false;
     QTest::newRow("the window closes") << FocusMove::WindowCloses << false;
 }
 
@@ -268,25 +270,10 @@ void ColourAndThicknessTest::whenLeavingTheListCounts()
         QTRY_VERIFY(list()->isAncestorOf(QApplication::focusWidget()));
         break;
     }
-    case FocusMove::MessageBoxOpens: {
-        platform::setErrorReporter({});
-        bool shown = false;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = true;
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer.start(10);
-        platform::runHandler([] { throw platform::FormsError("Something to read."); });
-        QTRY_VERIFY(shown);
-        // The offscreen platform has no window manager to hand the activation back.
-        m_window.window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.window()));
-        QTRY_VERIFY(list()->isAncestorOf(QApplication::focusWidget()));
+    case FocusMove::ReportAppears:
+        platform::runHandler(list(), [] { throw platform::FormsError("Something to read."); });
+        QCOMPARE(m_window.shownReportText(), QString("Something to read."));
         break;
-    }
     case FocusMove::WindowCloses:
         m_window.window()->close();
         QTRY_VERIFY(!m_window.window()->isVisible());
@@ -294,6 +281,35 @@ void ColourAndThicknessTest::whenLeavingTheListCounts()
     }
     QCoreApplication::processEvents();
     QCOMPARE(m_window.form1().colorIndex, counts ? 5 : kUntouched);
+}
+
+void ColourAndThicknessTest::wheelTurnsTheListOnlyWhileItHasTheFocus_data()
+{
+    QTest::addColumn<QString>("focusedControl");
+    QTest::addColumn<QString>("shownAfter");
+    QTest::newRow("the focus in the X box") << "txtx"
+                                            << "1 Blue";
+    QTest::newRow("the focus in the list") << "Combo1"
+                                           << "2 Green";
+}
+
+void ColourAndThicknessTest::wheelTurnsTheListOnlyWhileItHasTheFocus()
+{
+    QFETCH(QString, focusedControl);
+    QFETCH(QString, shownAfter);
+    pickFromOpenList(1);
+    m_window.click(qPrintable(focusedControl));
+    QWidget* focus = QApplication::focusWidget();
+
+    // One notch down over the list's text.
+    QLineEdit* field = list()->lineEdit();
+    const QPoint middle = field->rect().center();
+    QWheelEvent turn(middle, field->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&turn);
+    qApp->notify(field, &turn); // as the window system delivers it: sendEvent() would unmark it
+    QCOMPARE(list()->currentText(), shownAfter);
+    QCOMPARE(QApplication::focusWidget(), focus);
 }
 
 void ColourAndThicknessTest::thicknessFollowsEveryKeystroke()
@@ -369,9 +385,16 @@ void ColourAndThicknessTest::refusedThicknessKeepsTheWidth_data()
     QTest::newRow("negative") << "-3"
                               << "pen width -3 is too small";
     QTest::newRow("past 16 bits") << "40000"
-                                  << "-32768 to 32767";
+                                  << "The pen width 40000 is too large: pen widths from 1 to 32767 are allowed.";
+    QTest::newRow("far past 16 bits, written out") << "100000"
+                                                   << "The pen width 100000 is too large: pen widths from 1 to 32767 "
+                                                      "are allowed.";
+    QTest::newRow("far below 16 bits") << "-40000"
+                                       << "The pen width -40000 is too small: pen widths from 1 to 32767 are "
+                                          "allowed.";
     QTest::newRow("too large for any number") << "1e999"
-                                              << "too large";
+                                              << "numbers must lie between -1.7976931348623157e308 and "
+                                                 "1.7976931348623157e308";
 }
 
 void ColourAndThicknessTest::refusedThicknessKeepsTheWidth()

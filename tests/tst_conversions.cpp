@@ -7,6 +7,9 @@
 
 #include <QTest>
 
+#include <cfloat>
+#include <cmath>
+
 using namespace platform;
 
 class ConversionsTest : public QObject {
@@ -21,10 +24,13 @@ private Q_SLOTS:
     void roundToInt16();
     void roundToInt16OutOfRange_data();
     void roundToInt16OutOfRange();
+    void textFromNumber_data();
+    void textFromNumber();
     void leftChars_data();
     void leftChars();
     void paletteColor_data();
     void paletteColor();
+    void narrowToSingle_data();
     void narrowToSingle();
 };
 
@@ -40,6 +46,11 @@ void ConversionsTest::numberFromText_data()
     QTest::newRow("inf is not a number") << QByteArray("inf") << 0.0;
     QTest::newRow("nan is not a number") << QByteArray("nan") << 0.0;
     QTest::newRow("whole number") << QByteArray("1200") << 1200.0;
+    QTest::newRow("leading zeros") << QByteArray("007") << 7.0;
+    // More zeros than the exponent is large, so that a miscounted position flips the outcome.
+    QTest::newRow("leading zeros then a tiny number") << QByteArray(450, '0').append("1e-400") << 0.0;
+    QTest::newRow("leading zeros then the largest double")
+        << QByteArray(450, '0').append("1.7976931348623157e308") << 1.7976931348623157e308;
     QTest::newRow("digits then letters") << QByteArray("12abc") << 12.0;
     QTest::newRow("leading spaces and tabs") << QByteArray(" \t 42") << 42.0;
     QTest::newRow("a newline is not a leading space") << QByteArray("\n42") << 0.0;
@@ -78,6 +89,7 @@ void ConversionsTest::numberFromTextTooLarge_data()
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("exponent past the largest double") << QByteArray("1e999");
     QTest::newRow("negative and too large") << QByteArray("-2e308");
+    QTest::newRow("leading zeros then too large") << QByteArray(450, '0').append("2e308");
     QTest::newRow("many integer digits") << QByteArray(400, '9');
     QTest::newRow("overflowing exponent") << QByteArray("1e99999999999999999999");
 }
@@ -90,8 +102,11 @@ void ConversionsTest::numberFromTextTooLarge()
         QFAIL("a number too large for a double was read");
     } catch (const FormsError& error) {
         const QString message = QString::fromUtf8(error.what());
-        QVERIFY2(message.contains("too large"), error.what());
-        QVERIFY2(message.size() < 120, "a long text is shortened in the message");
+        // The range named is the one enforced: the largest double is read (see above).
+        QVERIFY2(message.endsWith(
+                     " is too large: numbers must lie between -1.7976931348623157e308 and 1.7976931348623157e308."),
+                 error.what());
+        QVERIFY2(message.size() < 160, "a long text is shortened in the message");
     }
 }
 
@@ -122,23 +137,51 @@ void ConversionsTest::roundToInt16()
 void ConversionsTest::roundToInt16OutOfRange_data()
 {
     QTest::addColumn<double>("value");
-    QTest::newRow("just above") << 32767.5;
-    QTest::newRow("just below") << -32769.0;
-    QTest::newRow("a thickness of 40000") << 40000.0;
-    QTest::newRow("largest double") << 1.7976931348623157e308;
-    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
+    QTest::addColumn<QString>("message");
+    const QString allowed = ": whole numbers from -32768 to 32767 are allowed.";
+    QTest::newRow("just above") << 32767.5 << "The number 32767.5 is too large" + allowed;
+    QTest::newRow("just below") << -32769.0 << "The number -32769 is too small" + allowed;
+    QTest::newRow("a thickness of 100000") << 100000.0 << "The number 100000 is too large" + allowed;
+    QTest::newRow("largest double") << 1.7976931348623157e308
+                                    << "The number 1.7976931348623157e308 is too large" + allowed;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "The number inf is too large" + allowed;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN()
+                                  << "The number nan is out of range" + allowed;
 }
 
 void ConversionsTest::roundToInt16OutOfRange()
 {
     QFETCH(double, value);
+    QFETCH(QString, message);
     try {
         platform::roundToInt16(value);
         QFAIL("an out-of-range number was rounded");
     } catch (const FormsError& error) {
-        QVERIFY2(QByteArray(error.what()).contains("-32768 to 32767"), error.what());
+        QCOMPARE(QString::fromUtf8(error.what()), message);
     }
+}
+
+void ConversionsTest::textFromNumber_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 100000.0 << "100000";
+    QTest::newRow("fraction") << 0.5 << "0.5";
+    QTest::newRow("negative") << -3.0 << "-3";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("largest written out") << 9999999999999998.0 << "9999999999999998";
+    QTest::newRow("smallest written out") << 0.000001 << "0.000001";
+    QTest::newRow("very large") << 1e16 << "1e16";
+    QTest::newRow("very small") << -1.5e-7 << "-1.5e-7";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.7976931348623157e308";
+    QTest::newRow("smallest double") << std::numeric_limits<double>::denorm_min() << "5e-324";
+}
+
+void ConversionsTest::textFromNumber()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(platform::textFromNumber(value)), text);
 }
 
 void ConversionsTest::leftChars_data()
@@ -201,12 +244,28 @@ void ConversionsTest::paletteColor()
     }
 }
 
+void ConversionsTest::narrowToSingle_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fits");
+    const double largest = FLT_MAX;
+    QTest::newRow("a fraction") << 1200.25 << true;
+    QTest::newRow("rounded to the nearest single") << 1200.1 << true;
+    QTest::newRow("largest single") << largest << true;
+    QTest::newRow("smallest single") << -largest << true;
+    QTest::newRow("next double above the largest single") << std::nextafter(largest, HUGE_VAL) << false;
+    QTest::newRow("next double below the smallest single") << std::nextafter(-largest, -HUGE_VAL) << false;
+    QTest::newRow("1e39") << 1e39 << false;
+}
+
 void ConversionsTest::narrowToSingle()
 {
-    QCOMPARE(platform::narrowToSingle(1200.25), 1200.25f);
-    QCOMPARE(platform::narrowToSingle(-3.4e38), -3.4e38f);
-    QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(1e39));
-    QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(-1e39));
+    QFETCH(double, value);
+    QFETCH(bool, fits);
+    if (fits)
+        QCOMPARE(platform::narrowToSingle(value), static_cast<float>(value));
+    else
+        QVERIFY_THROWS_EXCEPTION(FormsError, platform::narrowToSingle(value));
 }
 
 QTEST_APPLESS_MAIN(ConversionsTest)

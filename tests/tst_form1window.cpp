@@ -10,17 +10,19 @@
 #include "window/storedrecord.h"
 #include "windowfixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <map>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 // The window as a person meets it: what it shows, where the focus goes, and the dots that
 // pressing "Draw" leaves on the drawing surface.
@@ -55,8 +57,12 @@ private Q_SLOTS:
     void failuresAreReportedAndNothingIsPlotted_data();
     void failuresAreReportedAndNothingIsPlotted();
     void penWidthBelowOneIsRefused();
-    void reportWaitsForTheMouseButtonToBeReleased();
-    void realMessageBoxShowsTheReport();
+    void reportStandsBesideItsControlAndTakesNoFocus_data();
+    void reportStandsBesideItsControlAndTakesNoFocus();
+    void reportGoesAway_data();
+    void reportGoesAway();
+    void whateverAHandlerThrowsIsReported_data();
+    void whateverAHandlerThrowsIsReported();
     void pointsSurviveResizingTheWindow();
     void pressRepaintsOnlyAroundThePoint();
 
@@ -394,7 +400,7 @@ void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
     QTest::newRow("Y too large for any number") << "600"
                                                 << "-1e999" << 0 << "too large";
     QTest::newRow("X beyond single precision") << "1e39"
-                                               << "600" << 0 << "-3.4e38 and 3.4e38";
+                                               << "600" << 0 << "-3.4028234663852886e38 and 3.4028234663852886e38";
     QTest::newRow("colour number 99") << "600"
                                       << "600" << 99 << "colour number 99 is not one of";
     QTest::newRow("colour number -5") << "600"
@@ -439,42 +445,167 @@ void Form1WindowTest::penWidthBelowOneIsRefused()
     QCOMPARE(picture.DrawWidth(), 4);
 }
 
-void Form1WindowTest::reportWaitsForTheMouseButtonToBeReleased()
+void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus_data()
 {
-    QWindow* window = m_window.window()->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(150, 150));
-    platform::runHandler([] { throw platform::FormsError("Something the person should read."); });
-    QTest::qWait(50);
-    QVERIFY(m_window.reports().isEmpty());
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(150, 150));
-    QTRY_COMPARE(m_window.reports(), QStringList{"Something the person should read."});
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a thickness typed") << "Text3"
+                                       << "The pen width 0 is too small: pen widths from 1 to 32767 are allowed.";
+    QTest::newRow("a press of Draw") << "cmdDraw"
+                                     << "The colour number 99 is not one of the colour numbers 0 to 15.";
 }
 
-void Form1WindowTest::realMessageBoxShowsTheReport()
+void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
 {
-    platform::setErrorReporter({});
-    m_window.form1().colorIndex = 99;
+    QFETCH(QString, control);
+    QFETCH(QString, message);
+    auto* source = find<QWidget>(control.toUtf8().constData());
 
-    // The box runs its own event loop, so it is read and closed from inside that loop.
-    QString title;
-    QString text;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            title = box->windowTitle();
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
+    if (control == "Text3") {
+        type("Text3", "0");
+    } else {
+        m_window.form1().colorIndex = 99;
+        pressDraw();
+    }
+
+    QCOMPARE(m_window.shownReports().size(), 1);
+    QWidget* report = m_window.shownReports().first();
+    QCOMPARE(m_window.shownReportText(), message);
+    QCOMPARE(QApplication::focusWidget(), source);
+
+    // Inside the window, clear of every box, list and button: at most part of the drawing
+    // surface is hidden, and it stands nearer its own control than the far side of the window.
+    const QRect place = report->geometry();
+    QVERIFY(m_window.window()->rect().contains(place));
+    for (QWidget* other : m_window.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != report && other != surface() && other->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!place.intersects(other->geometry()), qPrintable(other->objectName()));
+    }
+    QVERIFY(qAbs(place.center().y() - source->geometry().center().y()) < m_window.window()->height() / 2);
+
+    QCOMPARE(report->focusPolicy(), Qt::NoFocus);
+    for (const QWidget* part : report->findChildren<QWidget*>())
+        QCOMPARE(part->focusPolicy(), Qt::NoFocus);
+
+    // Screen readers meet it as an alert that reads the message.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(report);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::AlertMessage);
+    QCOMPARE(face->text(QAccessible::Name), message);
+}
+
+enum class ReportEnd {
+    Escape,
+    ClickOnIt,
+    LaterHandlerRunsToItsEnd,
+    NewerReportReplacesIt,
+    TwoRaisedWhileAButtonIsHeld,
+};
+
+void Form1WindowTest::reportGoesAway_data()
+{
+    QTest::addColumn<ReportEnd>("end");
+    QTest::addColumn<QString>("stillShown"); // empty when no report should show
+
+    QTest::newRow("Escape") << ReportEnd::Escape << "";
+    QTest::newRow("a click on it") << ReportEnd::ClickOnIt << "";
+    QTest::newRow("a later handler that runs to its end") << ReportEnd::LaterHandlerRunsToItsEnd << "";
+    QTest::newRow("a newer report replaces it") << ReportEnd::NewerReportReplacesIt
+                                                << "The pen width -3 is too small: pen widths from 1 to 32767 are "
+                                                   "allowed.";
+    QTest::newRow("of two raised while a button is held, the newer shows")
+        << ReportEnd::TwoRaisedWhileAButtonIsHeld << "Second";
+}
+
+void Form1WindowTest::reportGoesAway()
+{
+    QFETCH(ReportEnd, end);
+    QFETCH(QString, stillShown);
+
+    type("Text3", "0");
+    auto* box = find<QLineEdit>("Text3");
+    QCOMPARE(m_window.shownReports().size(), 1);
+    QWidget* report = m_window.shownReports().first();
+    QWindow* window = m_window.window()->windowHandle();
+
+    switch (end) {
+    case ReportEnd::Escape:
+        QTest::keyClick(box, Qt::Key_Escape);
+        break;
+    case ReportEnd::ClickOnIt:
+        QTest::mouseClick(window, Qt::LeftButton, {}, report->geometry().center());
+        break;
+    case ReportEnd::LaterHandlerRunsToItsEnd:
+        QTest::keyClick(box, Qt::Key_5);
+        break;
+    case ReportEnd::NewerReportReplacesIt:
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, "-3");
+        break;
+    case ReportEnd::TwoRaisedWhileAButtonIsHeld:
+        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(150, 150));
+        platform::runHandler(box, [] { throw platform::FormsError("First"); });
+        platform::runHandler(box, [] { throw platform::FormsError("Second"); });
+        QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(150, 150));
+        break;
+    }
+    QCoreApplication::processEvents();
+
+    QCOMPARE(m_window.shownReports().size(), stillShown.isEmpty() ? 0 : 1);
+    QCOMPARE(m_window.shownReportText(), stillShown);
+    if (end != ReportEnd::TwoRaisedWhileAButtonIsHeld)
+        QCOMPARE(QApplication::focusWidget(), box); // whatever took it away left the focus alone
+
+    if (end == ReportEnd::Escape) {
+        QCOMPARE(box->text(), QString("0"));
+        // With no report on screen, Escape is the box's again.
+        QSignalSpy edited(box, &QLineEdit::textEdited);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTest::keyClick(box, Qt::Key_7);
+        QCOMPARE(box->text(), QString("07"));
+        QCOMPARE(edited.size(), 1);
+    }
+}
+
+struct Thrown {
+    int code;
+};
+
+void Form1WindowTest::whateverAHandlerThrowsIsReported_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a refusal") << 0 << "Something the person should read.";
+    QTest::newRow("a standard error") << 1 << "Something went wrong inside the program: vector";
+    QTest::newRow("memory running out") << 2 << "The program ran out of memory; what was drawn so far is kept.";
+    QTest::newRow("anything else") << 3 << "Something went wrong inside the program; what was drawn so far is kept.";
+}
+
+void Form1WindowTest::whateverAHandlerThrowsIsReported()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, message);
+    type("Text3", "1");
+    platform::runHandler(find<QWidget>("Text3"), [kind] {
+        switch (kind) {
+        case 0:
+            throw platform::FormsError("Something the person should read.");
+        case 1:
+            throw std::length_error("vector");
+        case 2:
+            throw std::bad_alloc();
+        default:
+            throw Thrown{kind};
         }
     });
-    closer.start(10);
-    pressDraw();
-    QTRY_VERIFY(!text.isEmpty());
-    closer.stop();
+    QCOMPARE(m_window.shownReportText(), message);
 
-    QCOMPARE(title, QString("Draw dots"));
-    QCOMPARE(text, QString("The colour number 99 is not one of the colour numbers 0 to 15."));
-    QTRY_VERIFY(!QApplication::activeModalWidget());
-    QVERIFY(inkedPixels().isEmpty());
+    // The program goes on.
+    type("txtx", "150");
+    type("txty", "150");
+    pressDraw();
+    QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(10, 10)});
 }
 
 void Form1WindowTest::pointsSurviveResizingTheWindow()

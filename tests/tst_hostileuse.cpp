@@ -213,19 +213,18 @@ void HostileUseTest::refusedTextIsExplainedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("refusal");
     QTest::addColumn<QList<QPoint>>("inked"); // after the press that follows
 
+    const QString tooLargeForANumber =
+        "is too large: numbers must lie between -1.7976931348623157e308 and 1.7976931348623157e308.";
     const QList<QPoint> onlyTheEarlier{kEarlierPoint};
     // A refused thickness keeps the width, so the press still draws.
     const QList<QPoint> drawnWithTheOldWidth{kEarlierPoint, kExamplePoint};
 
     QTest::newRow("a megabyte of digits in X")
-        << "txtx" << megabyteOf("1") << Entry::Pasted << "is too large: numbers must lie between -1.7e308 and 1.7e308"
-        << onlyTheEarlier;
+        << "txtx" << megabyteOf("1") << Entry::Pasted << tooLargeForANumber << onlyTheEarlier;
     QTest::newRow("a megabyte of digits in Y")
-        << "txty" << megabyteOf("9") << Entry::Pasted << "is too large: numbers must lie between -1.7e308 and 1.7e308"
-        << onlyTheEarlier;
+        << "txty" << megabyteOf("9") << Entry::Pasted << tooLargeForANumber << onlyTheEarlier;
     QTest::newRow("a megabyte of digits as thickness")
-        << "Text3" << megabyteOf("7") << Entry::Pasted << "is too large: numbers must lie between -1.7e308 and 1.7e308"
-        << drawnWithTheOldWidth;
+        << "Text3" << megabyteOf("7") << Entry::Pasted << tooLargeForANumber << drawnWithTheOldWidth;
     QTest::newRow("an emoji as thickness")
         << "Text3"
         << "\U0001F600" << Entry::Composed << "The pen width 0 is too small: pen widths from 1 to 32767 are allowed."
@@ -236,13 +235,13 @@ void HostileUseTest::refusedTextIsExplainedAndTheProgramGoesOn_data()
         << drawnWithTheOldWidth;
     QTest::newRow("X of 3.5e38") << "txtx"
                                  << "3.5e38" << Entry::Typed
-                                 << "The coordinate 3.5e+38 is too large: coordinates must lie between -3.4e38 and "
-                                    "3.4e38."
+                                 << "The coordinate 3.5e38 is too large: coordinates must lie between "
+                                    "-3.4028234663852886e38 and 3.4028234663852886e38."
                                  << onlyTheEarlier;
     QTest::newRow("Y of -3.5e38") << "txty"
                                   << "-3.5e38" << Entry::Typed
-                                  << "The coordinate -3.5e+38 is too large: coordinates must lie between -3.4e38 and "
-                                     "3.4e38."
+                                  << "The coordinate -3.5e38 is too large: coordinates must lie between "
+                                     "-3.4028234663852886e38 and 3.4028234663852886e38."
                                   << onlyTheEarlier;
     QTest::newRow("colour 99 in the list")
         << "Combo1"

@@ -362,6 +362,8 @@ void TestStoredRecord::rejectsCorruption_data()
     QTest::newRow("control name runs past the end") << with16(kCmdDraw + 6, 0xffff) << kCmdDraw + 6;
     QTest::newRow("control caption runs past the end") << with16(kLabel1 + 17, 0x100) << kLabel1 + 17;
     QTest::newRow("control caption without its zero byte") << with(kCmdDraw + 24, '!') << kCmdDraw + 24;
+    QTest::newRow("record cut before a caption's zero byte")
+        << withFixedLength(form1Record().left(kLabel1 + 25)) << kLabel1 + 17;
     QTest::newRow("control number skipped") << with(kText3 + 5, 3) << kText3 + 5;
     QTest::newRow("control number repeated") << with(kText3 + 5, 1) << kText3 + 5;
     QTest::newRow("control length one too long") << with32(kCmdDraw + 1, 38) << kCmdDraw + 1;

@@ -4,18 +4,18 @@
 #include "windowfixture.h"
 
 #include "platform/drawingsurface.h"
-#include "platform/errorreport.h"
 #include "window/form1window.h"
 #include "window/storedrecord.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 bool WindowFixture::open()
 {
     m_reports.clear();
-    platform::setErrorReporter([this](const std::string& message) { m_reports << QString::fromStdString(message); });
+    qApp->installEventFilter(this);
     m_form = std::make_unique<platform::Form>(window::form1Description());
     m_form1 = std::static_pointer_cast<plotting::Form1>(window::attachForm1(*m_form));
     m_form->load();
@@ -27,7 +27,38 @@ void WindowFixture::close()
 {
     m_form1.reset();
     m_form.reset();
-    platform::setErrorReporter({});
+    qApp->removeEventFilter(this);
+}
+
+namespace {
+QString reportText(const QWidget* report)
+{
+    const auto* text = report->findChild<QLabel*>();
+    return text ? text->text() : QStringLiteral("<a report without text>");
+}
+} // namespace
+
+bool WindowFixture::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("ErrorReport"))
+        m_reports << reportText(static_cast<QWidget*>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+QList<QWidget*> WindowFixture::shownReports() const
+{
+    QList<QWidget*> shown;
+    for (QWidget* report : window()->findChildren<QWidget*>(QStringLiteral("ErrorReport"))) {
+        if (report->isVisible())
+            shown << report;
+    }
+    return shown;
+}
+
+QString WindowFixture::shownReportText() const
+{
+    const QList<QWidget*> shown = shownReports();
+    return shown.isEmpty() ? QString() : reportText(shown.first());
 }
 
 platform::DrawingSurface* WindowFixture::surface() const

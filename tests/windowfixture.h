@@ -20,9 +20,9 @@ namespace platform {
 class DrawingSurface;
 }
 
-// The program's window, built and shown as at start, with error reports captured instead of
-// shown, and what the tests need to drive it and to see what it shows.
-class WindowFixture {
+// The program's window, built and shown as at start, and what the tests need to drive it and
+// to see what it shows, error reports included.
+class WindowFixture : public QObject {
 public:
     // Builds, loads and shows the window; returns false if it never became active.
     bool open();
@@ -39,7 +39,12 @@ public:
     platform::Form& form() const { return *m_form; }
     plotting::Form1& form1() const { return *m_form1; }
     platform::DrawingSurface* surface() const;
+    // The text of every error report that appeared since the window opened, oldest first.
     const QStringList& reports() const { return m_reports; }
+    // The reports on screen now (there should never be more than one).
+    QList<QWidget*> shownReports() const;
+    // The text the report on screen shows; empty when none shows.
+    QString shownReportText() const;
 
     // What the person sees of the drawing area, one image pixel per screen pixel.
     QImage drawingArea() const;
@@ -50,6 +55,9 @@ public:
     // Clicks a control in its middle with real mouse events through the window.
     void click(const char* control);
     void pressDraw() { click("cmdDraw"); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<platform::Form> m_form;

@@ -6,7 +6,7 @@
 # Debian 12 packages the project needs to build, test and run.
 readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
-    xvfb openbox xdotool imagemagick x11-utils clang-format valgrind
+    xvfb openbox xdotool xclip imagemagick x11-utils clang-format valgrind
     dpkg-dev file desktop-file-utils libbenchmark-dev libqt6svg6
     dbus at-spi2-core python3-pyatspi weston qt6-wayland
     devscripts lintian appstream man-db reuse

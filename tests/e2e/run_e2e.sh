@@ -51,6 +51,8 @@ readonly LIST_VISIBLE_ROWS=10
 # How long each wait for the program allows, in seconds: raise it for a slow run, such as
 # one under valgrind.
 readonly WAIT=${E2E_WAIT_SECONDS:-5}
+# How long the program may take to end once its window is closed.
+readonly CLOSE_WAIT=${E2E_CLOSE_SECONDS:-1}
 
 # What a pen 5 pixels wide leaves around its centre ('#': the pen's colour, '.': white).
 readonly -a DISC5=(
@@ -98,7 +100,7 @@ click_on() {
 }
 
 type_text() {
-    xdotool type --delay 30 "$1" || fail "xdotool could not type \"$1\""
+    xdotool type --delay 30 -- "$1" || fail "xdotool could not type \"$1\""
 }
 
 key() {
@@ -190,6 +192,38 @@ expect_pixel() {
     seen=$(client_pixel "$x" "$y")
     [[ $seen == "$colour" ]] || fail "$what: client pixel ($x,$y) is $seen, expected $colour"
     pass "$what: client pixel ($x,$y) is $colour"
+}
+
+# The text of the focused text box, read back through the clipboard as another program would.
+focused_text() {
+    key ctrl+a ctrl+c
+    xclip -o -selection clipboard 2>/dev/null
+}
+
+# Takes a screenshot; true if the drawing area shows far more than the COUNT pixels drawn
+# there: an error report lies over it.
+report_shown() {
+    take_shot
+    (($(non_white_pixels | wc -l) > $1 + 100))
+}
+report_gone() { ! report_shown "$1"; }
+
+# Selects all of the focused box and types TEXT into it; then its text must be exactly TEXT,
+# and an error report must show or not, as REPORT (yes or no) says. DRAWN counts the pixels
+# drawn so far, to tell a report from them.
+type_thickness() {
+    local text=$1 report=$2 drawn=$3 seen
+    key ctrl+a
+    type_text "$text"
+    if [[ $report == yes ]]; then
+        xsession_wait_for "$WAIT" report_shown "$drawn" || fail "no error report appeared after typing \"$text\""
+    else
+        # A report due after an earlier keystroke goes once the text is valid.
+        xsession_wait_for "$WAIT" report_gone "$drawn" || fail "an error report still shows after typing \"$text\""
+    fi
+    seen=$(focused_text)
+    [[ $seen == "$text" ]] || fail "after typing \"$text\" the thickness box holds \"$seen\": keystrokes went astray"
+    pass "typed \"$text\": the box holds exactly that, and a report shows: $report"
 }
 
 # A single black pixel at client (X, Y) with white on its four sides.
@@ -405,15 +439,43 @@ expect_pattern "red square 3 pixels across" 160 179 "#800000" "${SQUARE3[@]}"
 mapfile -t red_square < <(pattern_pixels 160 179 "#800000" "${SQUARE3[@]}")
 expect_only_pixels "${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}"
 
-echo "== Closing the window with Alt+F4"
+echo "== Thickness typed key by key, with error reports on the way: -1, \" 5\", 0.5, then a point"
+# Each report appears beside the box and takes no keystroke from it. A refused text keeps the
+# width the last valid one set: 5, from " 5", through "0.5" (which rounds to 0).
+red_pixels=("${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}")
+click_on Text3
+type_thickness "-1" yes ${#red_pixels[@]}
+type_thickness " 5" no ${#red_pixels[@]}
+type_thickness "0.5" yes ${#red_pixels[@]}
+# X 3750, Y 1200 is drawing-area (250,80), client (260,170). Draw runs to its end, which takes
+# the report away.
+click_on txtx
+key ctrl+a
+type_text 3750
+click_on txty
+key ctrl+a
+type_text 1200
+click_on cmdDraw
+xsession_wait_for "$WAIT" report_gone $((${#red_pixels[@]} + 21)) ||
+    fail "the error report still showed after Draw ran to its end"
+await_pixel 260 170 "#800000" ||
+    fail "no red (#800000) appeared at client (260,170) within $WAIT s of clicking Draw; it is $(client_pixel 260 170)"
+expect_pattern "red disc 5 pixels across, the width \" 5\" set" 260 170 "#800000" "${DISC5[@]}"
+mapfile -t second_disc < <(pattern_pixels 260 170 "#800000" "${DISC5[@]}")
+red_pixels+=("${second_disc[@]}")
+expect_only_pixels "${red_pixels[@]}"
+
+echo "== Closing the window with Alt+F4 while an error report shows"
+click_on Text3
+type_thickness "40000" yes ${#red_pixels[@]}
 xsession_wait_active "$window" "$WAIT" || fail "the program's window lost the focus"
 key alt+F4
-xsession_wait_for "$WAIT" xsession_gone "$XSESSION_PROGRAM_PID" ||
-    fail "the program was still running $WAIT s after Alt+F4"
+xsession_wait_for "$CLOSE_WAIT" xsession_gone "$XSESSION_PROGRAM_PID" ||
+    fail "the program was still running $CLOSE_WAIT s after Alt+F4 with an error report on screen"
 wait "$XSESSION_PROGRAM_PID"
 status=$?
 XSESSION_PROGRAM_PID=""
 ((status == 0)) || fail "the program ended with exit status $status, expected 0"
-pass "the program ended by itself with exit status 0"
+pass "the program ended by itself within $CLOSE_WAIT s, with exit status 0"
 
 echo "PASS: e2e_draw in $((SECONDS - started)) s"
