@@ -4,8 +4,8 @@
 
     read_window.py [--focus] PID SECONDS
 
-Finds the window of process PID and checks the roles, names and descriptions a person hears.
-Then plots one point as a screen reader user would: X 1200, Y 600 and thickness 3 typed
+Finds the window of process PID and checks the roles, names and descriptions a person hears,
+and that a thickness of 0 is reported as an alert that goes once a usable one is typed. Then plots one point as a screen reader user would: X 1200, Y 600 and thickness 3 typed
 through the editable-text interface, and "Draw" pressed through its action. With --focus,
 before the press, "4 Red" is typed into the colour list and the focus is moved from the list to
 "Draw", which sets the colour. Checks that the drawing area announces the point. Every wait
@@ -137,12 +137,31 @@ if "Press" not in actions:
     fail(f'"Draw" should offer the action "Press"; it offers {actions}')
 ok(f'"Draw" offers the actions {actions}')
 
-for name, text in (("X coor", "1200"), ("Y coor", "600"), ("Thickness", "3")):
+def type_into(name, text):
     if not boxes[name].queryEditableText().setTextContents(text):
         fail(f'the box "{name}" refused the text {text!r}')
     wait_for(f'the box "{name}" did not show {text!r}',
              lambda box=boxes[name]: box.queryText().getText(0, -1) == text)
+
+
+def shown_alerts():
+    window.clearCache()
+    return [n.name for n in descendants(window)
+            if n.getRole() == pyatspi.ROLE_ALERT and has_state(n, pyatspi.STATE_SHOWING)]
+
+
+# A thickness that cannot be drawn with is reported as an alert, which goes once a usable one
+# is typed.
+type_into("Thickness", "0")
+alert = wait_for("no alert was shown for the thickness 0", shown_alerts)
+if len(alert) != 1 or "pen width 0 is too small" not in alert[0]:
+    fail(f"the alerts shown for the thickness 0 are {alert}")
+ok(f'the thickness 0 is reported as an alert: "{alert[0]}"')
+for name, text in (("X coor", "1200"), ("Y coor", "600"), ("Thickness", "3")):
+    type_into(name, text)
 ok("X, Y and thickness typed through the editable-text interface")
+wait_for("the alert stayed after a usable thickness was typed", lambda: not shown_alerts())
+ok("the alert went once the thickness 3 was typed")
 
 if options.focus:
     # Focus moves only within the active window.
