@@ -84,7 +84,7 @@ std::int16_t PictureBox::DrawWidth() const
 
 void PictureBox::setDrawWidth(std::int16_t width)
 {
-    checkStatus(m_surface->setDrawWidth(width), name(), "DrawWidth");
+    checkStatus(m_surface->setDrawWidth(width));
 }
 
 void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
@@ -96,7 +96,7 @@ void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
         status.failure = "A point's coordinates must be finite numbers between -3.4e38 and 3.4e38.";
     else if (colour > 0xFFFFFF)
         status.failure = "A colour must be a value from 0x000000 to 0xFFFFFF.";
-    checkStatus(status, name(), "PSet");
+    checkStatus(status);
     m_surface->plot(x, y, colour);
 }
 

@@ -31,7 +31,6 @@ public:
     ComboBox& comboBox(std::string_view name);
     CommandButton& commandButton(std::string_view name);
     PictureBox& pictureBox(std::string_view name);
-    Label& label(std::string_view name);
 
     // What assistive technology calls the control, for one that no label names; throws
     // FormsError where the window has no control of that name.
