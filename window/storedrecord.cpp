@@ -75,7 +75,8 @@ private:
     {
         if (left() < count) {
             throw RecordError(m_offset, "expected " + std::string(what) + " (" + std::to_string(count) +
-                                            " bytes), but " + std::to_string(left()) + " are left");
+                                            " bytes), but the record has only " + std::to_string(left()) +
+                                            (left() == 1 ? " byte" : " bytes") + " left");
         }
     }
 
