@@ -184,7 +184,7 @@ FormDescription decodeFormRecord(std::span<const std::uint8_t> bytes)
         const auto entryLength = static_cast<std::uint32_t>(in.number(4, "the control's length"));
         ControlDescription control;
         const std::uint8_t kindByte = readEntryHead(in, number, control.name);
-        const Kind<ControlDescription>* kind = controlKind<ControlDescription>(kindByte);
+        const std::optional<Kind<ControlDescription>> kind = controlKind<ControlDescription>(kindByte);
         if (!kind)
             throw RecordError(in.offset() - 1, "expected a control's kind, found " + hexByte(kindByte));
         control.kind = kind->kind;

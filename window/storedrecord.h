@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -146,14 +147,15 @@ inline constexpr std::array<Kind<C>, 5> kControlKinds{{
     {ControlKind::ComboBox, "combo box", kComboBoxFields<C>},
 }};
 
-// Null for a byte that is no control's kind.
-template <typename C> constexpr const Kind<C>* controlKind(std::uint8_t byte)
+// None for a byte that is no control's kind. (A pointer into the table would do, but a
+// sanitizer build cannot compare one with null at compile time.)
+template <typename C> constexpr std::optional<Kind<C>> controlKind(std::uint8_t byte)
 {
     for (const Kind<C>& kind : kControlKinds<C>) {
         if (static_cast<std::uint8_t>(kind.kind) == byte)
-            return &kind;
+            return kind;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // Counts the bytes written, and stores them too where it has been given room for them.
@@ -234,7 +236,7 @@ template <typename Form> constexpr void writeRecord(Sink& out, const Form& form)
 
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const Control& control = form.controls[i];
-        const Kind<Control>* kind = controlKind<Control>(static_cast<std::uint8_t>(control.kind));
+        const std::optional<Kind<Control>> kind = controlKind<Control>(static_cast<std::uint8_t>(control.kind));
         if (!kind)
             throw std::invalid_argument("a control's kind is not one a control can have");
         bool holdsCaption = false;
