@@ -24,8 +24,6 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    const std::string& name() const { return m_name; }
-
     // The control of that name and kind; throws FormsError where the window has none.
     TextBox& textBox(std::string_view name);
     ComboBox& comboBox(std::string_view name);
