@@ -4,6 +4,7 @@
 #include "bench/floorwindow.h"
 
 #include "plotting/colourlist.h"
+#include "window/form1layout.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -12,30 +13,55 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <cmath>
+
+namespace {
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
+}
+
+QWidget* standardWidget(const window::ControlLayout& control, QWidget* window)
+{
+    const QString caption = QString::fromLatin1(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+    switch (control.kind) {
+    case platform::ControlKind::CommandButton:
+        return new QPushButton(caption, window);
+    case platform::ControlKind::TextBox:
+        return new QLineEdit(window);
+    case platform::ControlKind::ComboBox: {
+        auto* combo = new QComboBox(window);
+        combo->setEditable(true);
+        for (const std::string_view entry : plotting::kColourList)
+            combo->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+        return combo;
+    }
+    case platform::ControlKind::PictureBox: {
+        auto* frame = new QFrame(window);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(2);
+        return frame;
+    }
+    default:
+        return new QLabel(caption, window);
+    }
+}
+
+} // namespace
+
 std::unique_ptr<QWidget> buildFloorWindow()
 {
+    const auto& form = window::kForm1;
     auto window = std::make_unique<QWidget>();
-    window->setWindowTitle("Draw dots");
+    window->setWindowTitle(QString::fromLatin1(form.caption.data(), static_cast<qsizetype>(form.caption.size())));
     QFont font = window->font();
     font.setPixelSize(11);
     window->setFont(font);
-    window->resize(312, 228);
-
-    (new QPushButton("Draw", window.get()))->setGeometry(80, 208, 153, 17);
-    (new QLineEdit(window.get()))->setGeometry(224, 56, 73, 19);
-    (new QLineEdit(window.get()))->setGeometry(64, 56, 81, 19);
-    (new QLineEdit(window.get()))->setGeometry(64, 16, 81, 19);
-    auto* combo = new QComboBox(window.get());
-    combo->setEditable(true);
-    for (const std::string_view entry : plotting::kColourList)
-        combo->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
-    combo->setGeometry(160, 16, 137, 21);
-    auto* picture = new QFrame(window.get());
-    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture->setLineWidth(2);
-    picture->setGeometry(8, 88, 289, 113);
-    (new QLabel("Thickness", window.get()))->setGeometry(168, 56, 81, 17);
-    (new QLabel("Y coor", window.get()))->setGeometry(16, 56, 81, 25);
-    (new QLabel("X coor", window.get()))->setGeometry(16, 16, 81, 25);
+    window->resize(pixels(form.clientWidth), pixels(form.clientHeight));
+    for (const window::ControlLayout& control : form.controls) {
+        standardWidget(control, window.get())
+            ->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width), pixels(control.height));
+    }
     return window;
 }

@@ -1,47 +1,136 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Draw dots developers
 # SPDX-License-Identifier: MIT
-# Runs the benchmarks of an existing build: bench/run.sh [draw] [memory] [build] [startup]
-# (all of them when none is named). BUILD names the build folder, build by default. Extra
-# options for every benchmark binary go in BENCH_OPTIONS, e.g. --benchmark_out=results.json.
-# The start-up benchmark gets a private Xvfb display with openbox.
+# Runs the benchmarks of an existing build: bench/run.sh [draw] [build] [memory] [startup]
+# (all of them when none is named). BUILD names the build folder, build by default.
+#   draw, build: Google Benchmark's own results (CSV), then each pair's ratio in this run.
+#   memory:      peak resident memory of a process that presses Draw once or 1,000,000 times.
+#   startup:     time to the first painted frame, processor time and peak resident memory of
+#                the program and of the floor, started in turn on a private Xvfb display.
+# Processes are measured with /usr/bin/time (peak resident memory in KiB, user time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build}
-read -r -a options <<<"${BENCH_OPTIONS:-}"
-[ $# -gt 0 ] || set -- draw memory build startup
-
+[ $# -gt 0 ] || set -- draw build memory startup
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-bench.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
 # Qt wants a private runtime folder; without one it complains on every start.
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-bench.XXXXXX")
-    export XDG_RUNTIME_DIR
-    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-fi
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$tmp}
+
+# The median of the numbers on standard input, one a line.
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# in_process FILTER FIRST SECOND...: the benchmarks FILTER matches, 20 repetitions interleaved,
+# then the median processor time of each SECOND over its FIRST.
+in_process() {
+    local filter=$1
+    shift
+    QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" --benchmark_filter="$filter" \
+        --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true \
+        --benchmark_report_aggregates_only=true --benchmark_format=csv | tee "$tmp/results.csv"
+    echo "Processor time, medians, second over first:"
+    while [ $# -gt 1 ]; do
+        awk -F, -v first="$1" -v second="$2" '
+            { gsub(/"/, "", $1) } $1 == first "_median" { a = $4; unit = $5 } $1 == second "_median" { b = $4 }
+            END { printf "  %s %.3g %s, %s %.3g %s, ratio %.3f\n", first, a, unit, second, b, unit, b / a }' \
+            "$tmp/results.csv"
+        shift 2
+    done
+}
+
+# measure KEY COMMAND...: runs the command under /usr/bin/time and appends "KEY KiB user-s".
+measure() {
+    local key=$1
+    shift
+    /usr/bin/time -f '%M %U' -o "$tmp/time" "$@" >"$tmp/output"
+    echo "$key $(cat "$tmp/time")" >>"$tmp/samples"
+}
+
+# column KEY N [FILE]: the Nth field of the samples measured under KEY.
+column() {
+    awk -v key="$1" -v n="$2" '$1 == key { print $n }' "${3:-$tmp/samples}"
+}
+
+# apart A B: how far B lies from A, in KiB.
+apart() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.0f KiB apart", b - a }'
+}
+
+# milliseconds MICROSECONDS: as milliseconds with one decimal.
+milliseconds() {
+    printf '%d.%d' $(($1 / 1000)) $(($1 % 1000 / 100))
+}
 
 for which in "$@"; do
+    rm -f "$tmp/samples" "$tmp/startup"
     case $which in
     draw)
-        # Runs of both counts of earlier points are interleaved, so that their ratio is fair.
-        QT_QPA_PLATFORM=offscreen "$build/bench/bench_draw" --benchmark_repetitions=20 \
-            --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "${options[@]}"
-        ;;
-    memory)
-        QT_QPA_PLATFORM=offscreen "$build/bench/bench_memory" "${options[@]}"
+        in_process 'BM_PressDraw|BM_FullRepaint' \
+            BM_PressDraw/width:1/earlier:0 BM_PressDraw/width:1/earlier:1000000 \
+            BM_PressDraw/width:3/earlier:0 BM_PressDraw/width:3/earlier:1000000 \
+            BM_PressDraw/width:50/earlier:0 BM_PressDraw/width:50/earlier:1000000 \
+            BM_FullRepaint/points:1 BM_FullRepaint/points:1000000
         ;;
     build)
-        QT_QPA_PLATFORM=offscreen "$build/bench/bench_build" --benchmark_repetitions=20 \
-            --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "${options[@]}"
+        in_process 'BM_DecodeStoredRecord|BM_Build' BM_BuildFloorWindow BM_BuildProgramWindow
+        ;;
+    memory)
+        # Pairs in turn first, so that whatever else the machine does weighs on both alike.
+        for run in 1 2 3; do
+            order="1 1000000"
+            [ $((run % 2)) -eq 1 ] || order="1000000 1"
+            for presses in $order; do
+                QT_QPA_PLATFORM=offscreen measure "$presses" "$build/bench/bench_window" --presses="$presses"
+            done
+        done
+        few=$(column 1 2 | median)
+        many=$(column 1000000 2 | median)
+        echo "Peak resident memory, median of 3: after 1 press $few KiB, after 1,000,000 presses $many KiB," \
+            "$(apart "$few" "$many")"
         ;;
     startup)
+        floor=${STARTUP_FLOOR:-$build/bench/startup_floor}
+        program=${STARTUP_PROGRAM:-$build/bench/drawdots_probed}
         (
             source tests/e2e/xsession.sh
             trap xsession_stop EXIT
             xsession_start
-            "$build/bench/bench_startup" "${options[@]}"
+            export QT_QPA_PLATFORM=xcb DRAWDOTS_EXIT_AT_FIRST_FRAME=1
+            # Two rounds fill the file and font caches and are not counted; then 20 in turn first.
+            for run in $(seq -1 20); do
+                order="floor program"
+                [ $((run % 2)) -eq 1 ] || order="program floor"
+                for name in $order; do
+                    key=$name
+                    [ "$run" -gt 0 ] || key=warm-$name
+                    sleep 0.1 # so that one run's ending does not overlap the next one's start
+                    started=${EPOCHREALTIME/./}
+                    measure "$key" "${!name}"
+                    read -r _ frameNs cpuNs <"$tmp/output"
+                    echo "$key $(milliseconds $((frameNs / 1000 - started))) $(milliseconds $((cpuNs / 1000)))" \
+                        >>"$tmp/startup"
+                done
+            done
         )
+        row() { # label, floor figure, program figure, how to compare them
+            printf '%-30s floor %9s   drawdots %9s   %s\n' "$1" "$2" "$3" "$4"
+        }
+        fastest() { sort -g | head -1; }
+        ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "ratio %.2f", b / a }'; }
+        echo "From process creation to the first painted frame, 20 runs each:"
+        f=$(column floor 2 "$tmp/startup" | median) p=$(column program 2 "$tmp/startup" | median)
+        row "median (ms)" "$f" "$p" "$(ratio "$f" "$p")"
+        f=$(column floor 2 "$tmp/startup" | fastest) p=$(column program 2 "$tmp/startup" | fastest)
+        row "fastest (ms)" "$f" "$p" "$(ratio "$f" "$p")"
+        f=$(column floor 3 "$tmp/startup" | median) p=$(column program 3 "$tmp/startup" | median)
+        row "processor time, median (ms)" "$f" "$p" "$(ratio "$f" "$p")"
+        f=$(column floor 2 | median) p=$(column program 2 | median)
+        row "peak resident, median (KiB)" "$f" "$p" "$(apart "$f" "$p")"
         ;;
     *)
-        echo "Unknown benchmark $which: choose from draw, memory, build and startup." >&2
+        echo "Unknown benchmark $which: choose from draw, build, memory and startup." >&2
         exit 2
         ;;
     esac

@@ -115,7 +115,7 @@ std::int16_t PictureBox::DrawWidth() const
 
 void PictureBox::setDrawWidth(std::int16_t width)
 {
-    checkStatus(m_surface->setDrawWidth(width), name(), "DrawWidth");
+    checkStatus(m_surface->setDrawWidth(width));
 }
 
 void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
@@ -128,7 +128,7 @@ void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
                          textFromNumber(FLT_MAX) + ".";
     else if (colour > 0xFFFFFF)
         status.failure = "A colour must be a value from 0x000000 to 0xFFFFFF.";
-    checkStatus(status, name(), "PSet");
+    checkStatus(status);
     m_surface->plot(x, y, colour);
 }
 

@@ -3,6 +3,8 @@
 
 #include "platform/drawingsurface.h"
 
+#include "platform/formdescription.h"
+
 #include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,7 +17,6 @@ namespace platform {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kBorderWidth = 2;
 
 // What assistive technology is told of a drawing surface. Its description is worked out only

@@ -21,43 +21,12 @@ namespace platform {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 // Small enough for every caption to fit the narrow controls laid out in twips.
 constexpr int kFontPixelSize = 11;
 
 int pixels(int twips)
 {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-// A caption as read aloud: "&&" is a literal "&", a single "&" only marks the access key.
-QString withoutAccessKey(const QString& caption)
-{
-    QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        plain += caption[i];
-    }
-    return plain;
-}
-
-// The control a label stands for: the nearest one its rectangle reaches over on its right,
-// at the same top, as a person reads a caption and the box beside it.
-QWidget* labelledControl(const QLabel* label, const std::vector<std::unique_ptr<Control>>& controls)
-{
-    const QRect area = label->geometry();
-    QWidget* nearest = nullptr;
-    for (const auto& control : controls) {
-        QWidget* widget = control->widget();
-        const QRect box = widget->geometry();
-        if (qobject_cast<QLabel*>(widget) || box.top() != area.top() || box.left() <= area.left() ||
-            box.left() > area.right())
-            continue;
-        if (!nearest || box.left() < nearest->x())
-            nearest = widget;
-    }
-    return nearest;
 }
 
 std::unique_ptr<Control> makeControl(const ControlDescription& description, QWidget* window)
@@ -137,15 +106,12 @@ Form::Form(const FormDescription& description) : m_name(description.name), m_win
         m_controls.push_back(std::move(control));
     }
 
-    // A label names the control beside it to assistive technology, over any name the control
-    // gives itself. As the label's buddy, the control also takes the focus on an access key
-    // marked in the caption with "&".
-    for (const auto& control : m_controls) {
-        auto* label = qobject_cast<QLabel*>(control->widget());
-        if (QWidget* labelled = label ? labelledControl(label, m_controls) : nullptr) {
-            label->setBuddy(labelled);
-            labelled->setAccessibleName(withoutAccessKey(label->text()));
-        }
+    // A label's buddy takes the focus on the access key marked in its caption with "&", and
+    // assistive technology names the buddy after the label.
+    for (std::size_t i = 0; i < description.controls.size(); ++i) {
+        const std::string& buddy = description.controls[i].buddy;
+        if (auto* label = qobject_cast<QLabel*>(m_controls[i]->widget()); label && !buddy.empty())
+            label->setBuddy(control<Control>(buddy, "control").widget());
     }
 
     std::stable_sort(focusable.begin(), focusable.end(),
@@ -187,10 +153,6 @@ CommandButton& Form::commandButton(std::string_view name)
 PictureBox& Form::pictureBox(std::string_view name)
 {
     return control<PictureBox>(name, "picture box");
-}
-Label& Form::label(std::string_view name)
-{
-    return control<Label>(name, "label");
 }
 
 void Form::setAccessibleName(std::string_view controlName, std::string_view name)

@@ -24,14 +24,11 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    const std::string& name() const { return m_name; }
-
     // The control of that name and kind; throws FormsError where the window has none.
     TextBox& textBox(std::string_view name);
     ComboBox& comboBox(std::string_view name);
     CommandButton& commandButton(std::string_view name);
     PictureBox& pictureBox(std::string_view name);
-    Label& label(std::string_view name);
 
     // What assistive technology calls the control, for one that no label names; throws
     // FormsError where the window has no control of that name.

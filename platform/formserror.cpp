@@ -5,11 +5,10 @@
 
 namespace platform {
 
-void checkStatus(const Status& status, std::string_view control, std::string_view member)
+void checkStatus(const Status& status)
 {
-    if (!status.failed())
-        return;
-    throw FormsError(status.failure, control, member);
+    if (status.failed())
+        throw FormsError(status.failure);
 }
 
 std::string quoteForMessage(std::string_view text)

@@ -13,18 +13,7 @@ namespace platform {
 // stands, so it says in plain words what was wrong and what is allowed.
 class FormsError : public std::runtime_error {
 public:
-    explicit FormsError(const std::string& message, std::string_view control = {}, std::string_view member = {})
-        : std::runtime_error(message), m_control(control), m_member(member)
-    {
-    }
-
-    // Which control call failed, where the failure came from a control.
-    const std::string& control() const { return m_control; }
-    const std::string& member() const { return m_member; }
-
-private:
-    std::string m_control;
-    std::string m_member;
+    using std::runtime_error::runtime_error;
 };
 
 // Outcome of one control call: empty when it succeeded, otherwise why it failed.
@@ -36,7 +25,7 @@ struct Status {
 };
 
 // Turns a failing control call into a FormsError at once.
-void checkStatus(const Status& status, std::string_view control, std::string_view member);
+void checkStatus(const Status& status);
 
 // A short, printable rendering of text the person typed, for quoting in messages.
 std::string quoteForMessage(std::string_view text);

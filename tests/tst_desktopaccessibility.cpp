@@ -30,9 +30,10 @@ private Q_SLOTS:
     void descriptionCountsThePointsDrawn();
     void everythingCanBeDoneWithTheKeyboardAlone();
 
-    void labelNamesTheControlItReachesOver_data();
-    void labelNamesTheControlItReachesOver();
+    void labelNamesTheControlItStandsFor_data();
+    void labelNamesTheControlItStandsFor();
     void accessKeyInACaptionFocusesItsControl();
+    void labelStandingForNoControlIsRefused();
 
 private:
     static QString accessibleText(QWidget* widget, QAccessible::Text text)
@@ -111,12 +112,13 @@ void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()
 
 namespace {
 
-// A window with one label "Caption" at (0, 0) 100 by 20 pixels and the given controls.
-platform::FormDescription windowWithLabel(std::vector<platform::ControlDescription> controls)
+// A window with one label "Caption" at (0, 0) 100 by 20 pixels, standing for `buddy`, and the
+// given controls.
+platform::FormDescription windowWithLabel(const std::string& buddy, std::vector<platform::ControlDescription> controls)
 {
     using platform::ControlKind;
     platform::FormDescription form{"Probe", "Probe", 0, 0, 4500, 3000, 3, {}};
-    form.controls.push_back({"Caption", ControlKind::Label, "Caption", 0, 0, 1500, 300, 0});
+    form.controls.push_back({"Caption", ControlKind::Label, "Caption", 0, 0, 1500, 300, 0, buddy});
     for (platform::ControlDescription& control : controls)
         form.controls.push_back(std::move(control));
     return form;
@@ -124,34 +126,22 @@ platform::FormDescription windowWithLabel(std::vector<platform::ControlDescripti
 
 } // namespace
 
-void DesktopAccessibilityTest::labelNamesTheControlItReachesOver_data()
+void DesktopAccessibilityTest::labelNamesTheControlItStandsFor_data()
 {
     using platform::ControlKind;
     QTest::addColumn<platform::FormDescription>("description");
     QTest::addColumn<QString>("named"); // empty when the label names no control
 
-    // Positions in twips, 15 to a pixel; the label reaches from 0 to 1500.
-    QTest::newRow("box under the label's right part, same top")
-        << windowWithLabel({{"Box", ControlKind::TextBox, "", 900, 0, 1200, 285, 1}}) << "Box";
-    QTest::newRow("list under the label's right part")
-        << windowWithLabel({{"List", ControlKind::ComboBox, "", 1200, 0, 1200, 315, 1}}) << "List";
-    QTest::newRow("drawing surface, over its own name")
-        << windowWithLabel({{"Sheet", ControlKind::PictureBox, "", 900, 0, 1200, 600, 1}}) << "Sheet";
-    QTest::newRow("box starting lower than the label")
-        << windowWithLabel({{"Box", ControlKind::TextBox, "", 900, 120, 1200, 285, 1}}) << "";
-    QTest::newRow("box beyond the label's right edge")
-        << windowWithLabel({{"Box", ControlKind::TextBox, "", 1800, 0, 1200, 285, 1}}) << "";
-    QTest::newRow("box to the left of the label")
-        << windowWithLabel({{"Box", ControlKind::TextBox, "", 0, 0, 1200, 285, 1}}) << "";
-    QTest::newRow("of two boxes under the label, the nearer")
-        << windowWithLabel({{"Far", ControlKind::TextBox, "", 1200, 0, 600, 285, 1},
-                            {"Near", ControlKind::TextBox, "", 600, 0, 600, 285, 2}})
-        << "Near";
-    QTest::newRow("another label is no control to name")
-        << windowWithLabel({{"Other", ControlKind::Label, "Other", 900, 0, 1200, 285, 1}}) << "";
+    // Positions in twips, 15 to a pixel; the label reaches from 0 to 1500 across.
+    QTest::newRow("the control it stands for, not the one it reaches over")
+        << windowWithLabel("Far", {{"Near", ControlKind::TextBox, "", 900, 0, 1200, 285, 1},
+                                   {"Far", ControlKind::TextBox, "", 0, 1500, 1200, 285, 2}})
+        << "Far";
+    QTest::newRow("none where it stands for none")
+        << windowWithLabel("", {{"Near", ControlKind::TextBox, "", 900, 0, 1200, 285, 1}}) << "";
 }
 
-void DesktopAccessibilityTest::labelNamesTheControlItReachesOver()
+void DesktopAccessibilityTest::labelNamesTheControlItStandsFor()
 {
     QFETCH(platform::FormDescription, description);
     QFETCH(QString, named);
@@ -170,8 +160,8 @@ void DesktopAccessibilityTest::accessKeyInACaptionFocusesItsControl()
 {
     using platform::ControlKind;
     platform::FormDescription description =
-        windowWithLabel({{"Box", ControlKind::TextBox, "", 900, 0, 1200, 285, 2},
-                         {"Other", ControlKind::TextBox, "", 0, 900, 1200, 285, 1}});
+        windowWithLabel("Box", {{"Box", ControlKind::TextBox, "", 900, 0, 1200, 285, 2},
+                                {"Other", ControlKind::TextBox, "", 0, 900, 1200, 285, 1}});
     description.controls[0].caption = "&Width && height";
     platform::Form form(description);
     form.show();
@@ -182,6 +172,11 @@ void DesktopAccessibilityTest::accessKeyInACaptionFocusesItsControl()
     QCOMPARE(QApplication::focusWidget(), form.widget()->findChild<QLineEdit*>("Other"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), box);
+}
+
+void DesktopAccessibilityTest::labelStandingForNoControlIsRefused()
+{
+    QVERIFY_THROWS_EXCEPTION(platform::FormsError, platform::Form(windowWithLabel("Missing", {})));
 }
 
 QTEST_MAIN(DesktopAccessibilityTest)

@@ -150,7 +150,7 @@ void Form1WindowTest::controlsStandWhereTheLayoutSays()
 
 void Form1WindowTest::shownWindowMatchesTheStoredRecord()
 {
-    const platform::FormDescription stored = window::decodeFormRecord(window::kForm1Record).description;
+    const platform::FormDescription stored = window::decodeFormRecord(window::kForm1Record);
     QCOMPARE(m_window.window()->windowTitle(), QString::fromStdString(stored.caption));
     QCOMPARE(m_window.window()->size(), QSize(stored.clientWidth, stored.clientHeight) / 15);
 

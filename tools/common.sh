@@ -9,7 +9,7 @@ readonly PACKAGES=(
     xvfb openbox xdotool xclip imagemagick x11-utils clang-format valgrind
     dpkg-dev file desktop-file-utils libbenchmark-dev libqt6svg6
     dbus at-spi2-core python3-pyatspi weston qt6-wayland
-    devscripts lintian appstream man-db reuse
+    devscripts lintian appstream man-db reuse time
 )
 
 install_missing_packages() {

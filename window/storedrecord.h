@@ -3,57 +3,23 @@
 
 #pragma once
 
-#include "platform/formdescription.h"
 #include "window/form1layout.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
-// The window's description is kept as one stored record, made at compile time
-// from the layout table and decoded at start-up. All numbers in it are
-// little-endian.
+// The window's description is kept as one stored record, written at compile time from the
+// window's table and read at start-up. All numbers in it are little-endian.
 
 namespace window {
-
-// A 16-byte identifier in its stored byte order.
-using Identifier = std::array<std::uint8_t, 16>;
-
-// Which of its kind's properties an entry holds: bit i stands for the i-th
-// property that detail::propertyRules() lists for the kind.
-using PropertyMask = std::uint8_t;
-inline constexpr PropertyMask kAllProperties = 0xff;
-
-// What the record keeps about a control beyond its description.
-struct StoredControl {
-    std::uint32_t property1A = 0; // picture boxes only, kept as found
-    PropertyMask held = kAllProperties;
-
-    bool operator==(const StoredControl&) const = default;
-};
-
-// Everything a record holds, enough to write it again byte for byte. A property
-// an entry leaves out keeps the default its field has here.
-struct StoredForm {
-    std::uint8_t openByte = 0;
-    Identifier windowIdentifier{};
-    Identifier secondIdentifier{};
-    Identifier kindIdentifier{};
-    std::uint32_t property19 = 0;
-    std::uint32_t property23 = 0;
-    std::string linkTopic;
-    PropertyMask held = kAllProperties;
-    platform::FormDescription description;
-    // One per description.controls, in the same order.
-    std::vector<StoredControl> storedControls;
-
-    bool operator==(const StoredForm&) const = default;
-};
 
 // Thrown by decodeFormRecord() for anything that is not a well-formed record.
 class RecordError : public std::runtime_error {
@@ -67,19 +33,29 @@ private:
     std::size_t m_offset;
 };
 
-// Throws RecordError on malformed input; never reads outside `bytes`.
-StoredForm decodeFormRecord(std::span<const std::uint8_t> bytes);
+// Throws RecordError on malformed input; never reads outside `bytes`. The identifiers and
+// the properties without a meaning here are checked for shape and set aside.
+platform::FormDescription decodeFormRecord(std::span<const std::uint8_t> bytes);
 
-// Writes a record; throws std::invalid_argument for a form the record cannot
-// hold, or when `storedControls` does not have one entry per control.
-std::vector<std::uint8_t> encodeFormRecord(const StoredForm& form);
+// The record of a window, with this program's identifiers. Throws std::invalid_argument for a
+// window the record cannot hold. Which control a label names is not part of the record.
+std::vector<std::uint8_t> encodeFormRecord(const platform::FormDescription& form);
 
-// The window the program opens, decoded from kForm1Record.
+// The window the program opens: decoded from kForm1Record, with the labels' buddies of kForm1.
 platform::FormDescription form1Description();
 
 namespace detail {
 
 inline constexpr std::array<std::uint8_t, 4> kSignature{0xff, 0xcc, 0x31, 0x00};
+inline constexpr std::uint8_t kOpenByte = 9;
+// The identifiers of this window, {8C02A679-A68E-4D35-9CB9-D0C85953B759} and
+// {39A16089-D56C-4B10-9FC7-00AD454AAB43}, and of the platform's form kind,
+// {33AD4F3A-6699-11CF-B70C-00AA0060D393}: the first three groups are stored little-endian.
+inline constexpr std::array<std::array<std::uint8_t, 16>, 3> kIdentifiers{{
+    {0x79, 0xa6, 0x02, 0x8c, 0x8e, 0xa6, 0x35, 0x4d, 0x9c, 0xb9, 0xd0, 0xc8, 0x59, 0x53, 0xb7, 0x59},
+    {0x89, 0x60, 0xa1, 0x39, 0x6c, 0xd5, 0x10, 0x4b, 0x9f, 0xc7, 0x00, 0xad, 0x45, 0x4a, 0xab, 0x43},
+    {0x3a, 0x4f, 0xad, 0x33, 0x99, 0x66, 0xcf, 0x11, 0xb7, 0x0c, 0x00, 0xaa, 0x00, 0x60, 0xd3, 0x93},
+}};
 inline constexpr std::size_t kZeroFillerSize = 36;
 inline constexpr std::size_t kRecordLengthOffset = 89;
 inline constexpr std::size_t kFirstTagDistanceOffset = 93;
@@ -90,416 +66,198 @@ inline constexpr std::uint8_t kTagNoMoreControls = 0x02;
 inline constexpr std::uint8_t kTagNextControl = 0x03;
 inline constexpr std::uint8_t kRecordEnd = 0x04;
 
-enum class Field : std::uint8_t {
-    Caption,         // string
-    LinkTopic,       // string
-    Property19,      // 32-bit, opaque
-    Property23,      // 32-bit, opaque
-    Property1A,      // 32-bit, opaque
-    ClientRect,      // four signed 32-bit
-    StartUpPosition, // 8-bit
-    Bounds,          // four signed 16-bit
-    TabIndex,        // signed 16-bit
+// One property an entry may hold: its code, how its value is stored, and the members of the
+// description it holds. The reader and the writer both walk these, so a property is one row.
+template <typename Entry> struct Field {
+    std::uint8_t code = 0;
+    // Bytes per number: 1 (unsigned), 2 or 4 (signed); 0 for a text.
+    std::uint8_t width = 0;
+    // The numbers, in stored order; unused places are null.
+    std::array<int Entry::*, 4> numbers{};
+    decltype(Entry::name) Entry::*text = nullptr;
+    // A value with no member in the description: written as here, read and set aside.
+    std::uint32_t fixed = 0;
+    std::string_view fixedText = {};
 };
 
-struct PropertyRule {
-    std::uint8_t code;
-    Field field;
-};
-
-// Per kind, the properties an entry may hold, in the ascending order they are stored in.
-inline constexpr std::array<PropertyRule, 6> kFormRules{{
-    {0x01, Field::Caption},
-    {0x19, Field::Property19},
-    {0x23, Field::Property23},
-    {0x24, Field::LinkTopic},
-    {0x35, Field::ClientRect},
-    {0x46, Field::StartUpPosition},
-}};
-inline constexpr std::array<PropertyRule, 3> kCommandButtonRules{{
-    {0x01, Field::Caption},
-    {0x04, Field::Bounds},
-    {0x11, Field::TabIndex},
-}};
-inline constexpr std::array<PropertyRule, 2> kTextBoxRules{{
-    {0x04, Field::Bounds},
-    {0x12, Field::TabIndex},
-}};
-inline constexpr std::array<PropertyRule, 2> kComboBoxRules{{
-    {0x05, Field::Bounds},
-    {0x13, Field::TabIndex},
-}};
-inline constexpr std::array<PropertyRule, 3> kPictureBoxRules{{
-    {0x05, Field::Bounds},
-    {0x12, Field::TabIndex},
-    {0x1A, Field::Property1A},
-}};
-inline constexpr std::array<PropertyRule, 3> kLabelRules{{
-    {0x01, Field::Caption},
-    {0x05, Field::Bounds},
-    {0x12, Field::TabIndex},
-}};
-
-constexpr bool isKnownKind(std::uint8_t kind)
+template <typename C> constexpr Field<C> caption(std::uint8_t code)
 {
-    using K = platform::ControlKind;
-    for (const K known : {K::PictureBox, K::Label, K::TextBox, K::CommandButton, K::ComboBox, K::Form}) {
-        if (kind == static_cast<std::uint8_t>(known)) {
-            return true;
-        }
-    }
-    return false;
+    return {.code = code, .text = &C::caption};
+}
+template <typename C> constexpr Field<C> bounds(std::uint8_t code)
+{
+    return {.code = code, .width = 2, .numbers = {&C::left, &C::top, &C::width, &C::height}};
+}
+template <typename C> constexpr Field<C> tabIndex(std::uint8_t code)
+{
+    return {.code = code, .width = 2, .numbers = {&C::tabIndex}};
 }
 
-// Empty for a kind byte that isKnownKind() rejects.
-constexpr std::span<const PropertyRule> propertyRules(std::uint8_t kind)
-{
-    switch (static_cast<platform::ControlKind>(kind)) {
-    case platform::ControlKind::Form:
-        return kFormRules;
-    case platform::ControlKind::CommandButton:
-        return kCommandButtonRules;
-    case platform::ControlKind::TextBox:
-        return kTextBoxRules;
-    case platform::ControlKind::ComboBox:
-        return kComboBoxRules;
-    case platform::ControlKind::PictureBox:
-        return kPictureBoxRules;
-    case platform::ControlKind::Label:
-        return kLabelRules;
-    }
-    return {};
-}
+// Per kind, the properties in the ascending order of code in which they are stored.
+template <typename F>
+inline constexpr std::array<Field<F>, 6> kFormFields{{
+    {.code = 0x01, .text = &F::caption},
+    {.code = 0x19, .width = 4, .fixed = 0x00420001},
+    {.code = 0x23, .width = 4, .fixed = 0xffffffff},
+    {.code = 0x24, .fixedText = "Form1"}, // link topic
+    {.code = 0x35, .width = 4, .numbers = {&F::clientLeft, &F::clientTop, &F::clientWidth, &F::clientHeight}},
+    {.code = 0x46, .width = 1, .numbers = {&F::startUpPosition}},
+}};
+template <typename C>
+inline constexpr std::array<Field<C>, 3> kCommandButtonFields{{
+    caption<C>(0x01),
+    bounds<C>(0x04),
+    tabIndex<C>(0x11),
+}};
+template <typename C>
+inline constexpr std::array<Field<C>, 2> kTextBoxFields{{
+    bounds<C>(0x04),
+    tabIndex<C>(0x12),
+}};
+template <typename C>
+inline constexpr std::array<Field<C>, 2> kComboBoxFields{{
+    bounds<C>(0x05),
+    tabIndex<C>(0x13),
+}};
+template <typename C>
+inline constexpr std::array<Field<C>, 3> kPictureBoxFields{{
+    bounds<C>(0x05),
+    tabIndex<C>(0x12),
+    {.code = 0x1A, .width = 4, .fixed = 0x00620001},
+}};
+template <typename C>
+inline constexpr std::array<Field<C>, 3> kLabelFields{{
+    caption<C>(0x01),
+    bounds<C>(0x05),
+    tabIndex<C>(0x12),
+}};
 
-constexpr bool holdsCaption(std::uint8_t kind, PropertyMask held)
-{
-    const auto rules = propertyRules(kind);
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        if (rules[i].field == Field::Caption) {
-            return (held >> i) & 1U;
-        }
-    }
-    return false;
-}
-
-constexpr int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    throw std::invalid_argument("identifier holds a character that is not a hex digit");
-}
-
-// What the writer needs of one control; strings are views, so the same writer
-// serves the layout table at compile time and a StoredForm at run time.
-struct ControlSource {
+template <typename C> struct Kind {
+    ControlKind kind;
     std::string_view name;
-    platform::ControlKind kind = platform::ControlKind::Label;
-    std::string_view caption;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int tabIndex = 0;
-    std::uint32_t property1A = 0;
-    PropertyMask held = kAllProperties;
+    std::span<const Field<C>> fields;
 };
 
-struct FormSource {
-    std::uint8_t openByte = 0;
-    Identifier windowIdentifier{};
-    Identifier secondIdentifier{};
-    Identifier kindIdentifier{};
-    std::string_view name;
-    std::string_view caption;
-    std::uint32_t property19 = 0;
-    std::uint32_t property23 = 0;
-    std::string_view linkTopic;
-    int clientLeft = 0;
-    int clientTop = 0;
-    int clientWidth = 0;
-    int clientHeight = 0;
-    int startUpPosition = 0;
-    PropertyMask held = kAllProperties;
-    std::span<const ControlSource> controls;
-};
+template <typename C>
+inline constexpr std::array<Kind<C>, 5> kControlKinds{{
+    {ControlKind::PictureBox, "picture box", kPictureBoxFields<C>},
+    {ControlKind::Label, "label", kLabelFields<C>},
+    {ControlKind::TextBox, "text box", kTextBoxFields<C>},
+    {ControlKind::CommandButton, "command button", kCommandButtonFields<C>},
+    {ControlKind::ComboBox, "combo box", kComboBoxFields<C>},
+}};
 
-// Sinks for writeRecord(): count the bytes, fill a fixed array, or grow a vector.
-struct CountingSink {
-    std::size_t count = 0;
+// None for a byte that is no control's kind. (A pointer into the table would do, but a
+// sanitizer build cannot compare one with null at compile time.)
+template <typename C> constexpr std::optional<Kind<C>> controlKind(std::uint8_t byte)
+{
+    for (const Kind<C>& kind : kControlKinds<C>) {
+        if (static_cast<std::uint8_t>(kind.kind) == byte)
+            return kind;
+    }
+    return std::nullopt;
+}
 
-    constexpr void put(std::uint8_t) { ++count; }
-    constexpr void patch(std::size_t, std::uint8_t) {}
-    constexpr std::size_t size() const { return count; }
-};
-
-template <std::size_t N> struct ArraySink {
-    std::array<std::uint8_t, N> bytes{};
-    std::size_t count = 0;
+// Counts the bytes written, and stores them too where it has been given room for them.
+struct Sink {
+    std::uint8_t* bytes = nullptr;
+    std::size_t size = 0;
 
     constexpr void put(std::uint8_t value)
     {
-        if (count == N) {
-            throw std::length_error("record longer than its array");
-        }
-        bytes[count++] = value;
+        if (bytes)
+            bytes[size] = value;
+        ++size;
     }
-    constexpr void patch(std::size_t at, std::uint8_t value) { bytes[at] = value; }
-    constexpr std::size_t size() const { return count; }
+    constexpr void number(long long value, int width)
+    {
+        if ((width == 1 && (value < 0 || value > 0xff)) || (width == 2 && (value < -0x8000 || value > 0x7fff)))
+            throw std::invalid_argument("a number does not fit in its property (a byte 0 to 255, or 16 bits)");
+        for (int i = 0; i < width; ++i)
+            put(static_cast<std::uint8_t>(static_cast<unsigned long long>(value) >> (8 * i)));
+    }
+    constexpr void text(std::string_view text)
+    {
+        if (text.size() > 0xffff)
+            throw std::invalid_argument("a name or caption is longer than 65535 characters");
+        put(static_cast<std::uint8_t>(text.size()));
+        put(static_cast<std::uint8_t>(text.size() >> 8));
+        for (const char c : text)
+            put(static_cast<std::uint8_t>(c));
+        put(0);
+    }
+    // Fills in a 32-bit length written earlier as a placeholder.
+    constexpr void patch32(std::size_t at, std::size_t value)
+    {
+        for (std::size_t i = 0; bytes && i < 4; ++i)
+            bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
 };
 
-struct VectorSink {
-    std::vector<std::uint8_t> bytes;
-
-    void put(std::uint8_t value) { bytes.push_back(value); }
-    void patch(std::size_t at, std::uint8_t value) { bytes[at] = value; }
-    std::size_t size() const { return bytes.size(); }
-};
-
-template <typename Sink> constexpr void put16(Sink& out, std::uint16_t value)
+template <typename Entry> constexpr void putFields(Sink& out, std::span<const Field<Entry>> fields, const Entry& entry)
 {
-    out.put(static_cast<std::uint8_t>(value));
-    out.put(static_cast<std::uint8_t>(value >> 8));
-}
-
-template <typename Sink> constexpr void put32(Sink& out, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.put(static_cast<std::uint8_t>(value >> shift));
-    }
-}
-
-// Fills in a 32-bit field written earlier as a placeholder.
-template <typename Sink> constexpr void patch32(Sink& out, std::size_t at, std::size_t value)
-{
-    if (value > 0xffffffffU) {
-        throw std::invalid_argument("record too long for its 32-bit length fields");
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-        out.patch(at + i, static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-}
-
-template <typename Sink> constexpr void putInt16(Sink& out, int value)
-{
-    if (value < -32768 || value > 32767) {
-        throw std::invalid_argument("a control's position, size or tab index does not fit in 16 bits");
-    }
-    put16(out, static_cast<std::uint16_t>(value));
-}
-
-template <typename Sink> constexpr void putString(Sink& out, std::string_view text)
-{
-    if (text.size() > 0xffff) {
-        throw std::invalid_argument("a name or caption is longer than 65535 characters");
-    }
-    put16(out, static_cast<std::uint16_t>(text.size()));
-    for (const char c : text) {
-        out.put(static_cast<std::uint8_t>(c));
-    }
-    out.put(0);
-}
-
-template <typename Sink>
-constexpr void putEntryHead(Sink& out, std::size_t number, std::string_view name, platform::ControlKind kind)
-{
-    out.put(static_cast<std::uint8_t>(number));
-    putString(out, name);
-    out.put(static_cast<std::uint8_t>(kind));
-}
-
-template <typename Sink> constexpr void putFormProperties(Sink& out, const FormSource& form)
-{
-    if (form.startUpPosition < 0 || form.startUpPosition > 255) {
-        throw std::invalid_argument("the start-up position does not fit in a byte");
-    }
-    for (std::size_t i = 0; i < kFormRules.size(); ++i) {
-        if (((form.held >> i) & 1U) == 0) {
-            continue;
-        }
-        out.put(kFormRules[i].code);
-        switch (kFormRules[i].field) {
-        case Field::Caption:
-            putString(out, form.caption);
-            break;
-        case Field::LinkTopic:
-            putString(out, form.linkTopic);
-            break;
-        case Field::Property19:
-            put32(out, form.property19);
-            break;
-        case Field::Property23:
-            put32(out, form.property23);
-            break;
-        case Field::ClientRect:
-            for (const int v : {form.clientLeft, form.clientTop, form.clientWidth, form.clientHeight}) {
-                put32(out, static_cast<std::uint32_t>(v));
+    for (const Field<Entry>& field : fields) {
+        out.put(field.code);
+        if (field.width == 0) {
+            out.text(field.text ? std::string_view(entry.*field.text) : field.fixedText);
+        } else if (!field.numbers[0]) {
+            out.number(field.fixed, field.width);
+        } else {
+            for (int Entry::*member : field.numbers) {
+                if (member)
+                    out.number(entry.*member, field.width);
             }
-            break;
-        case Field::StartUpPosition:
-            out.put(static_cast<std::uint8_t>(form.startUpPosition));
-            break;
-        default:
-            break;
         }
     }
 }
 
-template <typename Sink> constexpr void putControlProperties(Sink& out, const ControlSource& control)
+// The one writer of records, for the table at compile time and a description at run time.
+template <typename Form> constexpr void writeRecord(Sink& out, const Form& form)
 {
-    const auto rules = propertyRules(static_cast<std::uint8_t>(control.kind));
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        if (((control.held >> i) & 1U) == 0) {
-            continue;
-        }
-        out.put(rules[i].code);
-        switch (rules[i].field) {
-        case Field::Caption:
-            putString(out, control.caption);
-            break;
-        case Field::Bounds:
-            for (const int v : {control.left, control.top, control.width, control.height}) {
-                putInt16(out, v);
-            }
-            break;
-        case Field::TabIndex:
-            putInt16(out, control.tabIndex);
-            break;
-        case Field::Property1A:
-            put32(out, control.property1A);
-            break;
-        default:
-            break;
-        }
-    }
-}
-
-// The one writer of records. Throws std::invalid_argument for a form the record
-// cannot hold: numbers out of range, a caption on a kind without one, a kind
-// that is not a control's, more than 255 controls.
-template <typename Sink> constexpr void writeRecord(Sink& out, const FormSource& form)
-{
-    if (form.controls.size() > 255) {
+    using Control = std::remove_cvref_t<decltype(form.controls[0])>;
+    if (form.controls.size() > 255)
         throw std::invalid_argument("a window holds at most 255 controls");
-    }
-    for (const std::uint8_t b : kSignature) {
+    for (const std::uint8_t b : kSignature)
         out.put(b);
-    }
-    out.put(form.openByte);
-    for (const Identifier& id : {form.windowIdentifier, form.secondIdentifier, form.kindIdentifier}) {
-        for (const std::uint8_t b : id) {
+    out.put(kOpenByte);
+    for (const auto& identifier : kIdentifiers) {
+        for (const std::uint8_t b : identifier)
             out.put(b);
-        }
     }
-    for (std::size_t i = 0; i < kZeroFillerSize; ++i) {
-        out.put(0);
-    }
-    put32(out, 0); // record length, filled in at the end
-    put32(out, 0); // distance to the first tag, filled in after the window's entry
+    for (std::size_t i = 0; i < kZeroFillerSize + 8; ++i)
+        out.put(0); // the filler, then the two lengths, filled in below
 
-    putEntryHead(out, 0, form.name, platform::ControlKind::Form);
-    putFormProperties(out, form);
+    out.put(0);
+    out.text(form.name);
+    out.put(static_cast<std::uint8_t>(ControlKind::Form));
+    putFields<Form>(out, kFormFields<Form>, form);
     out.put(kEntryEnd);
-    patch32(out, kFirstTagDistanceOffset, out.size() - kFirstTagDistanceOffset);
+    out.patch32(kFirstTagDistanceOffset, out.size - kFirstTagDistanceOffset);
 
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
-        const ControlSource& control = form.controls[i];
-        const auto kind = static_cast<std::uint8_t>(control.kind);
-        if (!isKnownKind(kind) || control.kind == platform::ControlKind::Form) {
+        const Control& control = form.controls[i];
+        const std::optional<Kind<Control>> kind = controlKind<Control>(static_cast<std::uint8_t>(control.kind));
+        if (!kind)
             throw std::invalid_argument("a control's kind is not one a control can have");
-        }
-        if (!control.caption.empty() && !holdsCaption(kind, control.held)) {
-            throw std::invalid_argument("a control has a caption the record cannot hold");
-        }
-        const std::size_t tagAt = out.size();
+        bool holdsCaption = false;
+        for (const Field<Control>& field : kind->fields)
+            holdsCaption = holdsCaption || field.text == &Control::caption;
+        if (!holdsCaption && !control.caption.empty())
+            throw std::invalid_argument("a control has a caption its kind cannot hold");
+
+        const std::size_t tagAt = out.size;
         out.put(i == 0 ? kTagFirstControl : kTagNextControl);
-        put32(out, 0); // entry length, filled in below
-        putEntryHead(out, i + 1, control.name, control.kind);
-        putControlProperties(out, control);
-        patch32(out, tagAt + 1, out.size() - tagAt);
+        out.number(0, 4); // the entry's length, filled in below
+        out.put(static_cast<std::uint8_t>(i + 1));
+        out.text(control.name);
+        out.put(static_cast<std::uint8_t>(control.kind));
+        putFields(out, kind->fields, control);
+        out.patch32(tagAt + 1, out.size - tagAt);
         out.put(kEntryEnd);
     }
     out.put(kTagNoMoreControls);
     out.put(kRecordEnd);
-    patch32(out, kRecordLengthOffset, out.size() - kRecordLengthOffset);
-}
-
-} // namespace detail
-
-// Turns "{8C02A679-A68E-4D35-9CB9-D0C85953B759}" into stored order: the first
-// group as a 32-bit number, the next two as 16-bit numbers, the last two byte by byte.
-constexpr Identifier identifierFromText(std::string_view text)
-{
-    constexpr std::string_view shape = "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}";
-    if (text.size() != shape.size()) {
-        throw std::invalid_argument("identifier text has the wrong length");
-    }
-    std::array<std::uint8_t, 16> written{};
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < shape.size(); ++i) {
-        if (shape[i] != 'X') {
-            if (text[i] != shape[i]) {
-                throw std::invalid_argument("identifier text is not shaped {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}");
-            }
-            continue;
-        }
-        const int digit = detail::hexDigit(text[i]);
-        written[count / 2] = static_cast<std::uint8_t>(written[count / 2] * 16 + digit);
-        ++count;
-    }
-    return {written[3], written[2], written[1],  written[0],  written[5],  written[4],  written[7],  written[6],
-            written[8], written[9], written[10], written[11], written[12], written[13], written[14], written[15]};
-}
-
-inline constexpr std::uint8_t kForm1OpenByte = 9;
-inline constexpr Identifier kForm1Identifier = identifierFromText("{8C02A679-A68E-4D35-9CB9-D0C85953B759}");
-inline constexpr Identifier kForm1SecondIdentifier = identifierFromText("{39A16089-D56C-4B10-9FC7-00AD454AAB43}");
-inline constexpr Identifier kFormKindIdentifier = identifierFromText("{33AD4F3A-6699-11CF-B70C-00AA0060D393}");
-inline constexpr std::uint32_t kForm1Property19 = 0x00420001;
-inline constexpr std::uint32_t kForm1Property23 = 0xffffffff;
-inline constexpr std::string_view kForm1LinkTopic = "Form1";
-inline constexpr std::uint32_t kPictureBoxProperty1A = 0x00620001;
-
-namespace detail {
-
-inline constexpr auto kForm1ControlSources = [] {
-    std::array<ControlSource, kForm1Controls.size()> sources{};
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-        const ControlLayout& c = kForm1Controls[i];
-        sources[i] = {c.name,        c.kind,     c.caption,
-                      c.left,        c.top,      c.width,
-                      c.height,      c.tabIndex, c.kind == ControlKind::PictureBox ? kPictureBoxProperty1A : 0,
-                      kAllProperties};
-    }
-    return sources;
-}();
-
-// The program's window: the layout table plus the record's own values.
-inline constexpr FormSource kForm1Source{
-    kForm1OpenByte,      kForm1Identifier,       kForm1SecondIdentifier, kFormKindIdentifier,
-    kForm1.name,         kForm1.caption,         kForm1Property19,       kForm1Property23,
-    kForm1LinkTopic,     kForm1.clientLeft,      kForm1.clientTop,       kForm1.clientWidth,
-    kForm1.clientHeight, kForm1.startUpPosition, kAllProperties,         kForm1ControlSources,
-};
-
-constexpr std::size_t form1RecordSize()
-{
-    CountingSink counter;
-    writeRecord(counter, kForm1Source);
-    return counter.size();
-}
-
-constexpr auto makeForm1Record()
-{
-    ArraySink<form1RecordSize()> sink;
-    writeRecord(sink, kForm1Source);
-    return sink.bytes;
+    out.patch32(kRecordLengthOffset, out.size - kRecordLengthOffset);
 }
 
 constexpr std::uint32_t read32(std::span<const std::uint8_t> bytes, std::size_t at)
@@ -508,17 +266,37 @@ constexpr std::uint32_t read32(std::span<const std::uint8_t> bytes, std::size_t 
            static_cast<std::uint32_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
+// The length field of each child, found by walking from the first tag along them.
+template <std::size_t N> constexpr std::array<std::uint32_t, N> childLengths(std::span<const std::uint8_t> record)
+{
+    std::array<std::uint32_t, N> lengths{};
+    std::size_t tag = kFirstTagDistanceOffset + read32(record, kFirstTagDistanceOffset);
+    for (std::uint32_t& length : lengths) {
+        length = read32(record, tag + 1);
+        tag += length + 1;
+    }
+    return lengths;
+}
+
 } // namespace detail
 
-inline constexpr auto kForm1Record = detail::makeForm1Record();
+inline constexpr auto kForm1Record = [] {
+    constexpr std::size_t size = [] {
+        detail::Sink counter;
+        detail::writeRecord(counter, kForm1);
+        return counter.size;
+    }();
+    std::array<std::uint8_t, size> bytes{};
+    detail::Sink sink{bytes.data()};
+    detail::writeRecord(sink, kForm1);
+    return bytes;
+}();
 
 static_assert(kForm1Record.size() == 466);
 static_assert(detail::read32(kForm1Record, detail::kRecordLengthOffset) == 377);
 static_assert(detail::read32(kForm1Record, detail::kFirstTagDistanceOffset) == 66);
-static_assert(kForm1Record[detail::kFirstTagDistanceOffset + 66] == detail::kTagFirstControl);
-static_assert(detail::read32(kForm1Record, detail::kFirstTagDistanceOffset + 67) == 37); // cmdDraw
-static_assert(kForm1Record[5] == 0x79 && kForm1Record[8] == 0x8c && kForm1Record[20] == 0x59);
-static_assert(kForm1Record[kForm1Record.size() - 2] == detail::kTagNoMoreControls);
-static_assert(kForm1Record.back() == detail::kRecordEnd);
+static_assert(detail::childLengths<9>(kForm1Record) ==
+              std::array<std::uint32_t, 9>{37, 27, 26, 26, 28, 35, 41, 38, 38});
+static_assert(kForm1Record[464] == detail::kTagNoMoreControls && kForm1Record[465] == detail::kRecordEnd);
 
 } // namespace window
