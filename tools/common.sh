@@ -7,7 +7,7 @@
 readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
     xvfb openbox xdotool imagemagick x11-utils clang-format valgrind
-    dpkg-dev file desktop-file-utils libbenchmark-dev
+    dpkg-dev file desktop-file-utils librsvg2-bin libbenchmark-dev
 )
 
 install_missing_packages() {
