@@ -32,7 +32,7 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
-for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps convert appstreamcli man lintian hardening-check; do
+for tool in desktop-file-validate dpkg-deb dpkg-shlibdeps rsvg-convert identify appstreamcli man lintian hardening-check; do
     command -v "$tool" >/dev/null || fail "$tool is missing; tools/test installs what the tests need"
 done
 
@@ -70,9 +70,12 @@ check_root() {
         fail "the entry's icon \"$icon\" is not installed in the hicolor theme"
     pass "the entry starts the installed program and shows the installed icon"
 
-    # An icon that draws as a blank square has only a colour or two.
-    colours=$(convert -background none "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" -resize 48x48 \
-        -format '%k' info: 2>&1) || fail "the icon does not draw: $colours"
+    # Drawn by the renderer the desktops use for SVG icons. An icon that draws as a blank
+    # square has only a colour or two.
+    rsvg-convert --width 48 --height 48 --keep-aspect-ratio --format png \
+        --output "$scratch/icon.png" "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" \
+        2>"$scratch/icon.log" || fail "the icon does not draw: $(cat "$scratch/icon.log")"
+    colours=$(identify -format '%k' "$scratch/icon.png" 2>&1) || fail "the drawn icon cannot be read: $colours"
     ((colours > 4)) || fail "the icon draws with $colours colours only"
     pass "the icon draws at 48 pixels with $colours colours"
 
