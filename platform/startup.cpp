@@ -5,9 +5,12 @@
 
 #include "platform/form.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QIcon>
 #include <QWidget>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -81,6 +84,27 @@ private:
     static inline std::vector<HeldMessage> s_held;
 };
 
+// On X11 another program can destroy the window outright, where a person would close it; the
+// program then ends as if it had been closed, rather than going on with nothing on screen.
+class WindowDestroyed : public QAbstractNativeEventFilter {
+public:
+    explicit WindowDestroyed(WId window) : m_window(window) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) == XCB_DESTROY_NOTIFY &&
+            static_cast<const xcb_destroy_notify_event_t*>(message)->window == m_window)
+            QCoreApplication::exit(0);
+        return false;
+    }
+
+private:
+    WId m_window;
+};
+
 const char* programName(int argc, char** argv)
 {
     if (argc < 1 || !argv[0])
@@ -116,6 +140,9 @@ void startProgram(int& argc, char** argv, const ProjectDescription& project)
         const std::shared_ptr<void> program = entry->attach(form);
         form.load();
         form.show();
+        std::optional<WindowDestroyed> destroyed;
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            application.installNativeEventFilter(&destroyed.emplace(form.widget()->winId()));
         status = QApplication::exec();
     }
     std::exit(status);

@@ -226,6 +226,18 @@ type_thickness() {
     pass "typed \"$text\": the box holds exactly that, and a report shows: $report"
 }
 
+# The program ends by itself within CLOSE_WAIT seconds, with status 0; WHEN says after what.
+ended_cleanly() {
+    local status
+    xsession_wait_for "$CLOSE_WAIT" xsession_gone "$XSESSION_PROGRAM_PID" ||
+        fail "the program was still running $CLOSE_WAIT s $1"
+    wait "$XSESSION_PROGRAM_PID"
+    status=$?
+    XSESSION_PROGRAM_PID=""
+    ((status == 0)) || fail "the program ended with exit status $status $1, expected 0"
+    pass "the program ended by itself within $CLOSE_WAIT s $1, with exit status 0"
+}
+
 # A single black pixel at client (X, Y) with white on its four sides.
 expect_dot() {
     local x=$1 y=$2
@@ -470,12 +482,12 @@ click_on Text3
 type_thickness "40000" yes ${#red_pixels[@]}
 xsession_wait_active "$window" "$WAIT" || fail "the program's window lost the focus"
 key alt+F4
-xsession_wait_for "$CLOSE_WAIT" xsession_gone "$XSESSION_PROGRAM_PID" ||
-    fail "the program was still running $CLOSE_WAIT s after Alt+F4 with an error report on screen"
-wait "$XSESSION_PROGRAM_PID"
-status=$?
-XSESSION_PROGRAM_PID=""
-((status == 0)) || fail "the program ended with exit status $status, expected 0"
-pass "the program ended by itself within $CLOSE_WAIT s, with exit status 0"
+ended_cleanly "after Alt+F4 with an error report on screen"
+
+echo "== Another program destroying the window"
+xsession_launch "$program"
+window=$(xsession_find_window "Draw dots" $((WAIT * 4))) || fail "the program's window did not appear again"
+xdotool windowclose "$window"
+ended_cleanly "after another program destroyed its window"
 
 echo "PASS: e2e_draw in $((SECONDS - started)) s"
