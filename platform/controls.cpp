@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cfloat>
 #include <cmath>
 
 namespace platform {
@@ -66,8 +65,9 @@ void TextBox::setText(std::string_view text)
 
 void TextBox::onChange(Handler handler)
 {
-    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit,
-                     [edit = m_edit, handler = std::move(handler)] { runHandler(edit, handler); });
+    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [edit = m_edit, handler = std::move(handler)] {
+        runHandler(edit, handler, ReportTiming::WhenTypingPauses);
+    });
 }
 
 ComboBox::ComboBox(std::string name, QComboBox* combo) : Control(std::move(name), combo), m_combo(combo)
@@ -124,8 +124,8 @@ void PictureBox::PSet(int flags, float x, float y, ColourValue colour)
     if (flags != kAbsoluteWithColour)
         status.failure = "Points can only be plotted at absolute coordinates with a colour given.";
     else if (!std::isfinite(x) || !std::isfinite(y))
-        status.failure = "A point's coordinates must be finite numbers between -" + textFromNumber(FLT_MAX) + " and " +
-                         textFromNumber(FLT_MAX) + ".";
+        status.failure =
+            "A point's coordinates must be finite: " + std::string(kCoordinateUse.allowed) + " are allowed.";
     else if (colour > 0xFFFFFF)
         status.failure = "A colour must be a value from 0x000000 to 0xFFFFFF.";
     checkStatus(status);

@@ -90,8 +90,6 @@ public:
 
     // Plot at absolute coordinates, in the colour given.
     static constexpr int kAbsoluteWithColour = 2;
-    // The pen width, as a refusal of one read from text names it.
-    static constexpr WholeNumberUse kDrawWidthUse{"pen width", "pen widths from 1 to 32767"};
 
     std::int16_t DrawWidth() const;
     // The pen width in pixels of later points, 1 to 32767.

@@ -36,6 +36,37 @@ long long leadingDigitExponent(std::string_view mantissa)
     return std::numeric_limits<long long>::min() / 2;
 }
 
+// Where the digits of a number begin and end after its leading blanks and sign.
+struct Mantissa {
+    bool negative = false;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool anyDigit = false;
+};
+
+Mantissa readMantissa(std::string_view text)
+{
+    Mantissa read;
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        read.negative = text[i++] == '-';
+    read.begin = i;
+    bool seenPoint = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            read.anyDigit = true;
+        } else if (text[i] == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    read.end = i;
+    return read;
+}
+
 } // namespace
 
 std::string leftChars(std::string_view text, int count)
@@ -49,34 +80,16 @@ std::string leftChars(std::string_view text, int count)
     return std::string(text.substr(0, end));
 }
 
-double numberFromText(std::string_view text)
+double numberFromText(std::string_view text, const NumberUse& use)
 {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-
-    const std::size_t mantissaBegin = i;
-    bool anyDigit = false;
-    bool seenPoint = false;
-    for (; i < text.size(); ++i) {
-        if (isDigit(text[i])) {
-            anyDigit = true;
-        } else if (text[i] == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit)
+    const Mantissa read = readMantissa(text);
+    if (!read.anyDigit)
         return 0.0;
-    const std::string_view mantissa = text.substr(mantissaBegin, i - mantissaBegin);
+    const std::string_view mantissa = text.substr(read.begin, read.end - read.begin);
 
     // An exponent counts only when at least one digit follows the e and its sign.
     long long exponent = 0;
+    std::size_t i = read.end;
     std::size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
@@ -94,7 +107,7 @@ double numberFromText(std::string_view text)
         }
     }
 
-    const std::string_view number = text.substr(mantissaBegin, end - mantissaBegin);
+    const std::string_view number = text.substr(read.begin, end - read.begin);
     double value = 0.0;
     const auto [rest, error] =
         std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
@@ -102,22 +115,27 @@ double numberFromText(std::string_view text)
         if (leadingDigitExponent(mantissa) + exponent < 0) {
             value = 0.0; // too small to tell from zero
         } else {
-            const std::string largest = textFromNumber(std::numeric_limits<double>::max());
-            throw FormsError("The number " + quoteForMessage(text.substr(0, end)) +
-                             " is too large: numbers must lie between -" + largest + " and " + largest + ".");
+            throw FormsError(Refusal{use, quoteForMessage(text.substr(0, end)),
+                                     read.negative ? Refusal::Fault::TooSmall : Refusal::Fault::TooLarge});
         }
     }
-    return negative ? -value : value;
+    return read.negative ? -value : value;
 }
 
-std::int16_t roundToInt16(double value, const WholeNumberUse& use)
+bool holdsNumber(std::string_view text)
+{
+    return readMantissa(text).anyDigit;
+}
+
+std::int16_t roundToInt16(double value, const NumberUse& use)
 {
     // nearbyint follows the default rounding mode, which rounds halves to even.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max())) {
-        const char* wrong = rounded > 0 ? " is too large: " : rounded < 0 ? " is too small: " : " is out of range: ";
-        throw FormsError("The " + std::string(use.name) + " " + textFromNumber(value) + wrong +
-                         std::string(use.allowed) + " are allowed.");
+        throw FormsError(Refusal{use, textFromNumber(value),
+                                 rounded > 0   ? Refusal::Fault::TooLarge
+                                 : rounded < 0 ? Refusal::Fault::TooSmall
+                                               : Refusal::Fault::OutOfRange});
     }
     return static_cast<std::int16_t>(rounded);
 }
@@ -125,9 +143,10 @@ std::int16_t roundToInt16(double value, const WholeNumberUse& use)
 float narrowToSingle(double value)
 {
     if (!(std::fabs(value) <= static_cast<double>(FLT_MAX))) {
-        const std::string largest = textFromNumber(FLT_MAX);
-        throw FormsError("The coordinate " + textFromNumber(value) + " is too large: coordinates must lie between -" +
-                         largest + " and " + largest + ".");
+        throw FormsError(Refusal{kCoordinateUse, textFromNumber(value),
+                                 value > 0   ? Refusal::Fault::TooLarge
+                                 : value < 0 ? Refusal::Fault::TooSmall
+                                             : Refusal::Fault::OutOfRange});
     }
     return static_cast<float>(value);
 }

@@ -3,6 +3,7 @@
 
 #include "platform/drawingsurface.h"
 
+#include "platform/conversions.h"
 #include "platform/formdescription.h"
 
 #include <QAccessibleWidget>
@@ -59,9 +60,8 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
 
 Status DrawingSurface::setDrawWidth(std::int16_t width)
 {
-    if (width < 1) {
-        return {"The pen width " + std::to_string(width) + " is too small: pen widths from 1 to 32767 are allowed."};
-    }
+    if (width < 1)
+        return Status::refused({kPenWidthUse, std::to_string(width), Refusal::Fault::TooSmall});
     m_drawWidth = width;
     return Status::ok();
 }

@@ -3,25 +3,55 @@
 
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
+// What a number is for and which values it may take, as a refusal names them.
+struct NumberUse {
+    std::string_view name;    // "pen width"
+    std::string_view allowed; // "pen widths from 1 to 32767"
+};
+
+// A number refused for its use: "The pen width 0 is too small: pen widths from 1 to 32767 are
+// allowed." Which way it is wrong follows its sign, whichever step refused it.
+struct Refusal {
+    enum class Fault { TooSmall, TooLarge, OutOfRange, NotANumber };
+
+    NumberUse use;
+    std::string shown; // the number as a person writes it, or the text it was typed as, quoted
+    Fault fault = Fault::OutOfRange;
+
+    std::string message() const;
+};
+
 // The error a failing forms operation raises. Its message is shown to the person as it
 // stands, so it says in plain words what was wrong and what is allowed.
 class FormsError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit FormsError(const std::string& message) : std::runtime_error(message) {}
+    explicit FormsError(const Refusal& refusal) : std::runtime_error(refusal.message()), m_refusal(refusal) {}
+
+    // The message for a person who typed `typed` into the box the refused number was read
+    // from: it names the number as typed where that differs from the number itself ("0.5"
+    // refused as a pen width of 0).
+    std::string messageFor(std::string_view typed) const;
+
+private:
+    std::optional<Refusal> m_refusal;
 };
 
 // Outcome of one control call: empty when it succeeded, otherwise why it failed.
 struct Status {
     std::string failure;
+    std::optional<Refusal> refusal;
 
     bool failed() const { return !failure.empty(); }
     static Status ok() { return {}; }
+    static Status refused(const Refusal& refusal) { return {refusal.message(), refusal}; }
 };
 
 // Turns a failing control call into a FormsError at once.

@@ -33,13 +33,13 @@ void Form1::Combo1_LostFocus()
 
 void Form1::Text3_Change()
 {
-    Picture1.setDrawWidth(roundToInt16(numberFromText(Text3.Text()), PictureBox::kDrawWidthUse));
+    Picture1.setDrawWidth(roundToInt16(numberFromText(Text3.Text(), kPenWidthUse), kPenWidthUse));
 }
 
 void Form1::cmdDraw_Click()
 {
-    const double x = numberFromText(txtx.Text());
-    const double y = numberFromText(txty.Text());
+    const double x = numberFromText(txtx.Text(), kCoordinateUse);
+    const double y = numberFromText(txty.Text(), kCoordinateUse);
     const ColourValue colour = paletteColor(colorIndex);
     const float singleX = narrowToSingle(x);
     const float singleY = narrowToSingle(y);

@@ -397,10 +397,14 @@ void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
 
     QTest::newRow("X too large for any number") << "1e999"
                                                 << "600" << 0 << "too large";
-    QTest::newRow("Y too large for any number") << "600"
-                                                << "-1e999" << 0 << "too large";
+    const QString coordinates = ": coordinates from -3.4e38 to 3.4e38 are allowed.";
+    QTest::newRow("Y too small for any number")
+        << "600"
+        << "-1e999" << 0 << "The coordinate \"-1e999\" is too small" + coordinates;
     QTest::newRow("X beyond single precision") << "1e39"
-                                               << "600" << 0 << "-3.4028234663852886e38 and 3.4028234663852886e38";
+                                               << "600" << 0 << "The coordinate 1e39 is too large" + coordinates;
+    QTest::newRow("X below single precision") << "-1e39"
+                                              << "600" << 0 << "The coordinate -1e39 is too small" + coordinates;
     QTest::newRow("colour number 99") << "600"
                                       << "600" << 99 << "colour number 99 is not one of";
     QTest::newRow("colour number -5") << "600"
@@ -448,23 +452,43 @@ void Form1WindowTest::penWidthBelowOneIsRefused()
 void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus_data()
 {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed"); // into Text3, or X; the colour is 99 where X is empty
+    QTest::addColumn<QSize>("size");    // of the window, where it is not the designed size
     QTest::addColumn<QString>("message");
+    const QString penWidth = "The pen width \"0.5\" is too small: pen widths from 1 to 32767 are allowed.";
+    const QString colour = "The colour number 99 is not one of the colour numbers 0 to 15.";
     QTest::newRow("a thickness typed") << "Text3"
-                                       << "The pen width 0 is too small: pen widths from 1 to 32767 are allowed.";
+                                       << "0.5" << QSize() << penWidth;
     QTest::newRow("a press of Draw") << "cmdDraw"
-                                     << "The colour number 99 is not one of the colour numbers 0 to 15.";
+                                     << "" << QSize() << colour;
+    QTest::newRow("the longest, of a coordinate")
+        << "cmdDraw"
+        << "-1e309999999999999" << QSize()
+        << "The coordinate \"-1e30999999999...\" is too small: coordinates from -3.4e38 to 3.4e38 are allowed.";
+    QTest::newRow("a thickness typed, with room beside") << "Text3"
+                                                         << "0.5" << QSize(600, 400) << penWidth;
+    QTest::newRow("a press of Draw, with room below") << "cmdDraw"
+                                                      << "" << QSize(320, 400) << colour;
 }
 
 void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
 {
     QFETCH(QString, control);
+    QFETCH(QString, typed);
+    QFETCH(QSize, size);
     QFETCH(QString, message);
     auto* source = find<QWidget>(control.toUtf8().constData());
 
+    if (size.isValid())
+        m_window.window()->resize(size);
     if (control == "Text3") {
-        type("Text3", "0");
+        type("Text3", typed);
+        m_window.letTypingPause();
     } else {
-        m_window.form1().colorIndex = 99;
+        if (typed.isEmpty())
+            m_window.form1().colorIndex = 99;
+        else
+            type("txtx", typed);
         pressDraw();
     }
 
@@ -473,15 +497,21 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     QCOMPARE(m_window.shownReportText(), message);
     QCOMPARE(QApplication::focusWidget(), source);
 
-    // Inside the window, clear of every box, list and button: at most part of the drawing
-    // surface is hidden, and it stands nearer its own control than the far side of the window.
+    // Inside the window, clear of every box, list and button, in two lines at most. Where the
+    // window has room it hides nothing of the drawing surface, else a strip of one line.
     const QRect place = report->geometry();
     QVERIFY(m_window.window()->rect().contains(place));
     for (QWidget* other : m_window.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (other != report && other != surface() && other->focusPolicy() != Qt::NoFocus)
             QVERIFY2(!place.intersects(other->geometry()), qPrintable(other->objectName()));
     }
-    QVERIFY(qAbs(place.center().y() - source->geometry().center().y()) < m_window.window()->height() / 2);
+    const auto* text = report->findChild<QLabel*>();
+    const int line = text->fontMetrics().lineSpacing();
+    QVERIFY2(text->height() <= 2 * line, qPrintable(QString::number(text->height())));
+    const QRect sheet = surface()->contentsRect().translated(surface()->pos());
+    const int hidden = (place & sheet).height();
+    QVERIFY2(hidden <= (size.isValid() ? 0 : line + report->height() - text->height()),
+             qPrintable(QString::number(hidden)));
 
     QCOMPARE(report->focusPolicy(), Qt::NoFocus);
     for (const QWidget* part : report->findChildren<QWidget*>())
@@ -496,7 +526,9 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
 
 enum class ReportEnd {
     Escape,
+    EscapeWhileDrawIsHeld,
     ClickOnIt,
+    DoubleClickOnIt,
     LaterHandlerRunsToItsEnd,
     NewerReportReplacesIt,
     TwoRaisedWhileAButtonIsHeld,
@@ -508,7 +540,10 @@ void Form1WindowTest::reportGoesAway_data()
     QTest::addColumn<QString>("stillShown"); // empty when no report should show
 
     QTest::newRow("Escape") << ReportEnd::Escape << "";
+    QTest::newRow("not Escape that cancels a held-down Draw")
+        << ReportEnd::EscapeWhileDrawIsHeld << "The pen width 0 is too small: pen widths from 1 to 32767 are allowed.";
     QTest::newRow("a click on it") << ReportEnd::ClickOnIt << "";
+    QTest::newRow("a double click on it") << ReportEnd::DoubleClickOnIt << "";
     QTest::newRow("a later handler that runs to its end") << ReportEnd::LaterHandlerRunsToItsEnd << "";
     QTest::newRow("a newer report replaces it") << ReportEnd::NewerReportReplacesIt
                                                 << "The pen width -3 is too small: pen widths from 1 to 32767 are "
@@ -523,7 +558,9 @@ void Form1WindowTest::reportGoesAway()
     QFETCH(QString, stillShown);
 
     type("Text3", "0");
+    m_window.letTypingPause();
     auto* box = find<QLineEdit>("Text3");
+    QWidget* keepsFocus = box;
     QCOMPARE(m_window.shownReports().size(), 1);
     QWidget* report = m_window.shownReports().first();
     QWindow* window = m_window.window()->windowHandle();
@@ -532,8 +569,21 @@ void Form1WindowTest::reportGoesAway()
     case ReportEnd::Escape:
         QTest::keyClick(box, Qt::Key_Escape);
         break;
+    case ReportEnd::EscapeWhileDrawIsHeld: {
+        auto* draw = find<QPushButton>("cmdDraw");
+        draw->setFocus();
+        QTest::keyPress(draw, Qt::Key_Space);
+        QTest::keyClick(draw, Qt::Key_Escape);
+        QTest::keyRelease(draw, Qt::Key_Space);
+        QVERIFY(inkedPixels().isEmpty());
+        keepsFocus = draw;
+        break;
+    }
     case ReportEnd::ClickOnIt:
         QTest::mouseClick(window, Qt::LeftButton, {}, report->geometry().center());
+        break;
+    case ReportEnd::DoubleClickOnIt:
+        QTest::mouseDClick(window, Qt::LeftButton, {}, report->geometry().center());
         break;
     case ReportEnd::LaterHandlerRunsToItsEnd:
         QTest::keyClick(box, Qt::Key_5);
@@ -550,11 +600,12 @@ void Form1WindowTest::reportGoesAway()
         break;
     }
     QCoreApplication::processEvents();
+    m_window.letTypingPause();
 
     QCOMPARE(m_window.shownReports().size(), stillShown.isEmpty() ? 0 : 1);
     QCOMPARE(m_window.shownReportText(), stillShown);
     if (end != ReportEnd::TwoRaisedWhileAButtonIsHeld)
-        QCOMPARE(QApplication::focusWidget(), box); // whatever took it away left the focus alone
+        QCOMPARE(QApplication::focusWidget(), keepsFocus); // whatever took it away left the focus alone
 
     if (end == ReportEnd::Escape) {
         QCOMPARE(box->text(), QString("0"));

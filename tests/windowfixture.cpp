@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 bool WindowFixture::open()
 {
@@ -83,6 +85,22 @@ QList<QPoint> WindowFixture::inkedPixels() const
         }
     }
     return inked;
+}
+
+int WindowFixture::letTypingPause()
+{
+    QPointer<QTimer> pause;
+    for (QTimer* timer : window()->findChildren<QTimer*>(QStringLiteral("TypingPause"))) {
+        if (timer->isActive())
+            pause = timer;
+    }
+    if (!pause)
+        return 0;
+    const int interval = pause->interval();
+    pause->start(0);
+    if (!QTest::qWaitFor([&pause] { return !pause || !pause->isActive(); }))
+        qFatal("a report waiting for typing to pause never showed");
+    return interval;
 }
 
 void WindowFixture::type(const char* control, const QString& text)
