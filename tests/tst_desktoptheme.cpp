@@ -116,6 +116,17 @@ void DesktopThemeTest::controlsFollowADarkTheme()
     QCOMPARE(m_window.inkedPixels(), QList<QPoint>{QPoint(80, 40)});
     QCOMPARE(m_window.drawingArea().pixel(80, 40), qRgb(0, 0, 0));
     QCOMPARE(m_window.surface()->image().pixel(0, 0), qRgb(255, 255, 255));
+
+    // With the focus the area shows a ring of the theme's highlight on its outermost pixels,
+    // all four edges of it inside the area.
+    m_window.click("Picture1");
+    const QImage ringed = m_window.surface()->grab().toImage();
+    const QRgb highlight = darkPalette().color(QPalette::Highlight).rgb();
+    const auto lit = [&](int x, int y) { return ringed.pixel(x, y) == highlight; };
+    for (int x = 0; x < ringed.width(); ++x)
+        QVERIFY2(lit(x, 0) && lit(x, ringed.height() - 1), qPrintable(QString("column %1").arg(x)));
+    for (int y = 0; y < ringed.height(); ++y)
+        QVERIFY2(lit(0, y) && lit(ringed.width() - 1, y), qPrintable(QString("row %1").arg(y)));
 }
 
 QTEST_MAIN(DesktopThemeTest)

@@ -47,8 +47,8 @@ private Q_SLOTS:
     void pressPlotsOnePixel();
     void everyPressAddsAPoint();
     void typingAloneDrawsNothing();
-    void keysPressAFocusedButton_data();
-    void keysPressAFocusedButton();
+    void everyWayOfPressingDrawPlotsOnce_data();
+    void everyWayOfPressingDrawPlotsOnce();
     void widePointIsADiscOfThatDiameter_data();
     void widePointIsADiscOfThatDiameter();
     void pointsFarAwayDrawNothing_data();
@@ -302,15 +302,16 @@ void Form1WindowTest::typingAloneDrawsNothing()
     QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(80, 40)});
 }
 
-void Form1WindowTest::keysPressAFocusedButton_data()
+void Form1WindowTest::everyWayOfPressingDrawPlotsOnce_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Space") << int(Qt::Key_Space);
     QTest::newRow("Return") << int(Qt::Key_Return);
     QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0;
 }
 
-void Form1WindowTest::keysPressAFocusedButton()
+void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
 {
     QFETCH(int, key);
     type("txtx", "300");
@@ -318,8 +319,16 @@ void Form1WindowTest::keysPressAFocusedButton()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    if (key) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    } else {
+        const QPoint middle = find<QPushButton>("cmdDraw")->geometry().center();
+        QTest::mousePress(m_window.window()->windowHandle(), Qt::LeftButton, {}, middle);
+        QVERIFY(inkedPixels().isEmpty());
+        QTest::mouseRelease(m_window.window()->windowHandle(), Qt::LeftButton, {}, middle);
+    }
     QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(20, 10)});
+    QCOMPARE(surface()->pointsDrawn(), 1);
 }
 
 void Form1WindowTest::widePointIsADiscOfThatDiameter_data()
@@ -409,6 +418,9 @@ void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
                                       << "600" << 99 << "colour number 99 is not one of";
     QTest::newRow("colour number -5") << "600"
                                       << "600" << -5 << "colour number -5 is not one of";
+    QTest::newRow("colour number 99 and X beyond single precision: the colour is looked up first")
+        << "1e39"
+        << "600" << 99 << "colour number 99";
 }
 
 void Form1WindowTest::failuresAreReportedAndNothingIsPlotted()

@@ -48,6 +48,7 @@ for display in "" ":$missing"; do
     message=$(cat "$work/stderr")
     ((status == 1)) || fail "$what: the program ended with exit status $status, expected 1; it printed: $message"
     [[ $(wc -l <"$work/stderr") -eq 1 ]] || fail "$what: expected one line on standard error, got:"$'\n'"$message"
+    [[ $message == "drawdots: "* ]] || fail "$what: the line does not begin with the program's name: $message"
     [[ $message == *"no display could be opened"* && $message == *DISPLAY* && $message == *WAYLAND_DISPLAY* &&
         $message == *-platform* ]] ||
         fail "$what: the message does not say that no display could be opened and how to name one: $message"

@@ -9,9 +9,9 @@
 #   tests/screenreader/run_screenreader.sh x11|wayland PATH/TO/drawdots
 #
 # x11 runs the program on Xvfb with openbox; wayland runs it natively under weston's headless
-# compositor and takes the screenshot through the compositor. On failure the screenshot taken
-# then is kept as screenreader_MODE_failure.png in $E2E_ARTIFACT_DIR (default: the current
-# directory).
+# compositor, takes the screenshot through the compositor and checks that the window carries the
+# application id named by APP_ID. On failure the screenshot taken then is kept as
+# screenreader_MODE_failure.png in $E2E_ARTIFACT_DIR (default: the current directory).
 set -u
 
 mode=${1:-}
@@ -66,7 +66,7 @@ program_log() {
     if [[ $mode == x11 ]]; then
         xsession_program_log
     else
-        cat "$WESTON_DIR/program.log" 2>/dev/null
+        grep -v '^\[[0-9. ]*\] ' "$WESTON_DIR/program.log" 2>/dev/null # without the protocol log
     fi
 }
 
@@ -182,7 +182,8 @@ else
     echo "== Starting weston's headless compositor and $program on it"
     weston_start || fail "no Wayland compositor"
     shot="$WESTON_DIR/screen.png"
-    QT_QPA_PLATFORM=wayland setsid "$program" >"$WESTON_DIR/program.log" 2>&1 &
+    # The client's side of the Wayland protocol is logged with what the program prints.
+    QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 setsid "$program" >"$WESTON_DIR/program.log" 2>&1 &
     PROGRAM_PID=$!
     pid=$PROGRAM_PID
     # The headless compositor has no seat: no keyboard gives any window the focus, so no
@@ -195,6 +196,12 @@ echo "== Reading and driving the window over AT-SPI"
 /usr/bin/python3 "$here/read_window.py" "${focus[@]}" "$pid" "$WAIT" ||
     fail "the window is not as a screen reader should meet it"
 xsession_alive "$pid" || fail "the program ended"
+if [[ $mode == wayland ]]; then
+    # The compositor matches the window with its desktop entry, and so its icon, by the app id.
+    grep -qF "set_app_id(\"${APP_ID:?APP_ID names the application id}\")" "$WESTON_DIR/program.log" ||
+        fail "the window's app id is not $APP_ID: $(grep -o 'set_app_id(.*)' "$WESTON_DIR/program.log")"
+    pass "the window's app id is $APP_ID"
+fi
 
 echo "== Looking at the screen"
 xsession_wait_for "$WAIT" area_inked || fail "no ink appeared in the drawing area within $WAIT s"
