@@ -93,8 +93,7 @@ int WindowFixture::letTypingPause()
             continue;
         const int interval = pause->interval();
         pause->start(0);
-        QTest::qWaitFor([pause] { return !pause->isActive(); });
-        return interval;
+        return QTest::qWaitFor([pause] { return !pause->isActive(); }) ? interval : -1;
     }
     return 0;
 }

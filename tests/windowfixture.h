@@ -51,7 +51,7 @@ public:
     // The points drawn, as the pixels that are not white.
     QList<QPoint> inkedPixels() const;
     // Lets the pause pass after which a report about a value being typed shows; returns how
-    // long that pause was, in milliseconds (0 when no report waited for it).
+    // long that pause was, in milliseconds (0 when no report waited for it, -1 when it never ended).
     int letTypingPause();
     // Clicks into a text box, replaces its text by typing, and leaves the focus there.
     void type(const char* control, const QString& text);
