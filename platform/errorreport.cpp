@@ -274,10 +274,8 @@ QPointer<ErrorReport>& currentReport()
 void withdrawReport(const QWidget* after)
 {
     ErrorReport* report = currentReport();
-    if (report && (report->isVisible() || report->control() == after)) {
+    if (report && (report->isVisible() || report->control() == after))
         report->dismiss();
-        currentReport() = nullptr;
-    }
 }
 
 void report(QWidget* control, const std::string& message, ReportTiming timing)

@@ -522,6 +522,8 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     const int hidden = (place & sheet).height();
     QVERIFY2(hidden <= (size.isValid() ? 0 : line + report->height() - text->height()),
              qPrintable(QString::number(hidden)));
+    if (size.isValid()) // and then right beside its own control
+        QVERIFY(place.adjusted(-4, -4, 4, 4).intersects(source->geometry()));
 
     QCOMPARE(report->focusPolicy(), Qt::NoFocus);
     for (const QWidget* part : report->findChildren<QWidget*>())
