@@ -529,10 +529,10 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     for (const QWidget* part : report->findChildren<QWidget*>())
         QCOMPARE(part->focusPolicy(), Qt::NoFocus);
 
-    // Screen readers meet it as an alert that reads the message.
+    // Screen readers meet it as a notification that reads the message.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(report);
     QVERIFY(face);
-    QCOMPARE(face->role(), QAccessible::AlertMessage);
+    QCOMPARE(face->role(), QAccessible::Notification);
     QCOMPARE(face->text(QAccessible::Name), message);
 }
 
