@@ -81,14 +81,10 @@ public:
         return countText(static_cast<const DrawingSurface*>(widget())->pointsDrawn());
     }
 
-    // Every plot shows the count, so that a person who cannot see the sheet hears each press
-    // done, even one whose point falls beside the sheet and is not counted.
-    void plotted(bool counted)
+    void pointDrawn()
     {
-        if (counted) {
-            QAccessibleEvent described(widget(), QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&described);
-        }
+        QAccessibleEvent described(widget(), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
         QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
@@ -96,12 +92,6 @@ public:
 private:
     QObject* m_notice;
 };
-
-void tellPlotted(DrawingSurface* surface, bool counted)
-{
-    if (QAccessible::isActive())
-        static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(surface))->plotted(counted);
-}
 
 QAccessibleInterface* surfaceAccessible(const QString& className, QObject* object)
 {
@@ -153,10 +143,8 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     const double right = std::min(m_image.width() - 1.0, std::floor(cx + radius - 0.5));
     const double top = std::max(0.0, std::ceil(cy - radius - 0.5));
     const double bottom = std::min(m_image.height() - 1.0, std::floor(cy + radius - 0.5));
-    if (left > right || top > bottom) {
-        tellPlotted(this, false);
+    if (left > right || top > bottom)
         return;
-    }
 
     const QRgb rgb = 0xFF000000u | colour;
     for (int row = int(top); row <= int(bottom); ++row) {
@@ -170,7 +158,8 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     }
 
     ++m_pointsDrawn;
-    tellPlotted(this, true);
+    if (QAccessible::isActive())
+        static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(this))->pointDrawn();
 
     const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
