@@ -51,7 +51,13 @@ private:
 
 Control::Control(std::string name, QWidget* widget) : m_name(std::move(name)), m_widget(widget) {}
 
-TextBox::TextBox(std::string name, QLineEdit* edit) : Control(std::move(name), edit), m_edit(edit) {}
+TextBox::TextBox(std::string name, QLineEdit* edit) : Control(std::move(name), edit), m_edit(edit)
+{
+    // The first time a box takes the focus, the toolkit tells assistive technology of its caret
+    // before it tells of the focus, and screen readers then say nothing of the box. Told of the
+    // caret now, it tells of it again only when the caret moves.
+    edit->setCursorPosition(0);
+}
 
 std::string TextBox::Text() const
 {

@@ -6,6 +6,7 @@
 #include "platform/conversions.h"
 #include "platform/formdescription.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,21 +21,76 @@ namespace {
 
 constexpr int kBorderWidth = 2;
 
+QString countText(long count)
+{
+    if (count == 0)
+        return QStringLiteral("No points drawn");
+    return count == 1 ? QStringLiteral("1 point drawn") : QStringLiteral("%1 points drawn").arg(count);
+}
+
+// The count of points drawn as a notification, which screen readers speak when it is said to
+// show, wherever the focus is: a changed description is spoken only while the surface has the
+// focus, and the toolkit sends it without its text. It has nothing on the screen.
+class CountNotice : public QAccessibleObject {
+public:
+    explicit CountNotice(QObject* notice) : QAccessibleObject(notice) {}
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(surface()); }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? countText(surface()->pointsDrawn()) : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State nothingOnScreen;
+        nothingOnScreen.invisible = true;
+        return nothingOnScreen;
+    }
+
+private:
+    DrawingSurface* surface() const { return static_cast<DrawingSurface*>(object()->parent()); }
+};
+
 // What assistive technology is told of a drawing surface. Its description is worked out only
 // when asked for, so a plot costs no more than counting.
 class SurfaceAccessible : public QAccessibleWidget {
 public:
-    explicit SurfaceAccessible(DrawingSurface* surface) : QAccessibleWidget(surface, QAccessible::Canvas) {}
+    explicit SurfaceAccessible(DrawingSurface* surface)
+        : QAccessibleWidget(surface, QAccessible::Canvas), m_notice(new QObject(surface))
+    {
+        QAccessible::registerAccessibleInterface(new CountNotice(m_notice));
+    }
 
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(m_notice) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == m_notice ? 0 : -1;
+    }
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Description)
             return QAccessibleWidget::text(kind);
-        const long count = static_cast<const DrawingSurface*>(widget())->pointsDrawn();
-        if (count == 0)
-            return QStringLiteral("No points drawn");
-        return count == 1 ? QStringLiteral("1 point drawn") : QStringLiteral("%1 points drawn").arg(count);
+        return countText(static_cast<const DrawingSurface*>(widget())->pointsDrawn());
     }
+
+    void pointDrawn()
+    {
+        QAccessibleEvent described(widget(), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+        QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
+private:
+    QObject* m_notice;
 };
 
 QAccessibleInterface* surfaceAccessible(const QString& className, QObject* object)
@@ -102,10 +158,8 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     }
 
     ++m_pointsDrawn;
-    if (QAccessible::isActive()) {
-        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
-    }
+    if (QAccessible::isActive())
+        static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(this))->pointDrawn();
 
     const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));

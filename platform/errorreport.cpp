@@ -141,9 +141,8 @@ private:
     {
         place();
         raise();
+        // Screen readers speak a notification as it shows, without moving the focus.
         show();
-        QAccessibleEvent alert(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
     }
 
     void place();
@@ -257,7 +256,7 @@ void ErrorReport::place()
 QAccessibleInterface* reportAccessible(const QString& className, QObject* object)
 {
     if (className == QLatin1String(ErrorReport::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<ErrorReport*>(object), QAccessible::AlertMessage);
+        return new QAccessibleWidget(static_cast<ErrorReport*>(object), QAccessible::Notification);
     return nullptr;
 }
 

@@ -158,7 +158,12 @@ PictureBox& Form::pictureBox(std::string_view name)
 void Form::setAccessibleName(std::string_view controlName, std::string_view name)
 {
     QWidget* widget = control<Control>(controlName, "control").widget();
-    widget->setAccessibleName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    // A label standing for the control, never shown. On Linux the toolkit names a list that
+    // takes typing by the text it holds, whatever name it is given, and keeps its name for a
+    // label that stands for it.
+    auto* label = new QLabel(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), m_window.get());
+    label->setBuddy(widget);
+    label->hide();
 }
 
 void Form::load()

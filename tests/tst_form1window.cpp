@@ -10,7 +10,6 @@
 #include "window/storedrecord.h"
 #include "windowfixture.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <new>
@@ -172,6 +172,10 @@ void Form1WindowTest::shownWindowMatchesTheStoredRecord()
         if (control.kind != platform::ControlKind::Label)
             byTabIndex[control.tabIndex] = widget;
     }
+    // Nothing else shows, whatever the window holds for assistive technology alone.
+    const QList<QWidget*> parts = m_window.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(std::count_if(parts.begin(), parts.end(), [](QWidget* part) { return part->isVisible(); }),
+             qsizetype(stored.controls.size()));
     // Tab visits the controls by tab index, starting from the first and coming back to it.
     QCOMPARE(QApplication::focusWidget(), byTabIndex.begin()->second);
     for (auto next = std::next(byTabIndex.begin());; ++next) {
@@ -528,12 +532,6 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     QCOMPARE(report->focusPolicy(), Qt::NoFocus);
     for (const QWidget* part : report->findChildren<QWidget*>())
         QCOMPARE(part->focusPolicy(), Qt::NoFocus);
-
-    // Screen readers meet it as an alert that reads the message.
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(report);
-    QVERIFY(face);
-    QCOMPARE(face->role(), QAccessible::AlertMessage);
-    QCOMPARE(face->text(QAccessible::Name), message);
 }
 
 enum class ReportEnd {

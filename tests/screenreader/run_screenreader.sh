@@ -2,15 +2,15 @@
 # SPDX-FileCopyrightText: 2026 Draw dots developers
 # SPDX-License-Identifier: MIT
 # The program as a screen reader meets it: on a private session bus, accessibility is switched
-# on the way a screen reader switches it on, the program is started afterwards on a private
-# display, and read_window.py reads and drives its window over AT-SPI. Then the dot it drew is
-# looked for on the screen.
+# on the way a screen reader switches it on, and the program is started afterwards on a private
+# display. Then the dot it drew is looked for on the screen.
 #
 #   tests/screenreader/run_screenreader.sh x11|wayland PATH/TO/drawdots
 #
-# x11 runs the program on Xvfb with openbox; wayland runs it natively under weston's headless
-# compositor, takes the screenshot through the compositor and checks that the window carries the
-# application id named by APP_ID. On failure the screenshot taken then is kept as
+# x11 runs it on Xvfb with openbox, where Debian's Orca reads it while xdotool types real keys
+# (the table below); wayland natively under weston's headless compositor, where read_window.py
+# reads and drives it over AT-SPI, the screenshot is taken through the compositor and the window
+# must carry the application id named by APP_ID. On failure the screenshot taken then is kept as
 # screenreader_MODE_failure.png in $E2E_ARTIFACT_DIR (default: the current directory).
 set -u
 
@@ -24,11 +24,12 @@ fi
 # Everything below runs on a session bus of its own, so that switching accessibility on reaches
 # no other program, and every helper the bus starts ends with it. The accessibility bus puts its
 # socket in the runtime folder: a private one, so that runs side by side never share it. No
-# display is named: the helpers would announce their bus on it.
+# display is named: the helpers would announce their bus on it. Orca's settings stay there too.
 if [[ -z ${SCREENREADER_RUNTIME:-} ]]; then
     runtime=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-a11y.XXXXXX") || exit 1
-    env -u DISPLAY -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS XDG_RUNTIME_DIR="$runtime" \
-        SCREENREADER_RUNTIME="$runtime" dbus-run-session -- "$0" "$@"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS XDG_RUNTIME_DIR="$runtime" HOME="$runtime" \
+        XDG_CONFIG_HOME="$runtime/config" XDG_DATA_HOME="$runtime/data" XDG_CACHE_HOME="$runtime/cache" \
+        LC_ALL=C.UTF-8 SCREENREADER_RUNTIME="$runtime" dbus-run-session -- "$0" "$@"
     status=$?
     rm -rf "$runtime"
     exit $status
@@ -49,11 +50,36 @@ failure_shot="$artifact_dir/screenreader_${mode}_failure.png"
 rm -f "$failure_shot"
 started=$SECONDS
 
-WESTON_DIR="" WESTON_PID="" PROGRAM_PID=""
+WESTON_DIR="" WESTON_PID="" PROGRAM_PID="" ORCA_PID=""
 shot=""
+
+# Step; the keys pressed, as xdotool names them; words Orca says after them; "once" where they
+# must be said once in the whole run. A thickness note shows once typing pauses, others at once.
+steps=(
+    "start||Draw dots frame. Drawing area canvas. No points drawn."
+    "Tab to the empty colour list|Tab|Colour editable combo box."
+    "Tab to the empty X box, type 1200|Tab 1 2 0 0|X coor text."
+    "Tab to the empty Y box, type 600|Tab 6 0 0|Y coor text."
+    "Tab to the empty thickness box|Tab|Thickness text."
+    "thickness 0|0|notification The pen width 0 is too small: pen widths from 1 to 32767 are allowed.|once"
+    "thickness 3 over it, back to the list|ctrl+a 3 shift+Tab shift+Tab shift+Tab|Colour editable combo box."
+    "open the list, down to 4 Red|alt+Down Down Down Down Down|4 Red."
+    "choose it|Return|Colour editable combo box. 4 Red."
+    "Tab to Draw|Tab Tab Tab Tab|Draw push button."
+    "press Draw|space|notification 1 point drawn.|once"
+    "press Draw again|space|notification 2 points drawn.|once"
+    "Tab past the drawing area to the list holding 4 Red|Tab Tab|Colour editable combo box. 4 Red."
+    "colour 99, Draw pressed|9 9 shift+Tab shift+Tab space|notification The colour number 99 is not one of the colour numbers 0 to 15.|once"
+    "Escape, the note goes; Tab to the drawing area|Escape Tab|Drawing area canvas. 2 points drawn."
+)
+
+# What Orca said so far, one utterance a line; and whether WORDS came after the first SKIP of it.
+heard() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\? *[[{].*/\1/p" "$SCREENREADER_RUNTIME/orca.log" 2>/dev/null; }
+said_after() { heard | tail -n +$(($1 + 1)) | tr '\n' ' ' | grep -qF -- "$2"; }
 
 cleanup() {
     xsession_stop
+    xsession_end_process "$ORCA_PID"
     xsession_end_process "$PROGRAM_PID"
     xsession_end_process "$WESTON_PID"
     [[ -n $WESTON_DIR ]] && rm -rf "$WESTON_DIR"
@@ -78,6 +104,8 @@ fail() {
     local output
     output=$(program_log)
     [[ -n $output ]] && printf 'The program printed:\n%s\n' "$output" >&2
+    output=$(heard)
+    [[ -n $output ]] && printf 'Orca said:\n%s\n' "$output" >&2
     exit 1
 }
 
@@ -165,11 +193,16 @@ echo "== Switching accessibility on, as a screen reader does"
 switch_accessibility_on || fail "could not switch accessibility on through the accessibility bus"
 pass "the accessibility bus reports IsEnabled true"
 
-focus=(--focus)
 if [[ $mode == x11 ]]; then
-    echo "== Starting X, the window manager and $program"
+    echo "== Starting X, the window manager, Orca and $program"
     xsession_start || fail "no X session"
     shot="$XSESSION_DIR/screen.png"
+    # Orca as packaged, its debug output written line by line to a terminal of its own. The
+    # speech server it would start refuses to, so it speaks into that output only.
+    SPEECHD_CMD=/bin/false setsid script -qfec "orca --debug-file /dev/tty" "$SCREENREADER_RUNTIME/orca.log" </dev/null >/dev/null 2>&1 &
+    ORCA_PID=$!
+    xsession_wait_for "$WAIT" said_after 0 "Screen reader on." || fail "Orca did not start within $WAIT s"
+    mark=$(heard | wc -l)
     xsession_launch "$program"
     pid=$XSESSION_PROGRAM_PID
     window=$(xsession_find_window "Draw dots" "$WAIT") || fail "the program's window did not appear"
@@ -188,13 +221,27 @@ else
     pid=$PROGRAM_PID
     # The headless compositor has no seat: no keyboard gives any window the focus, so no
     # window is active and the focus cannot move between controls. The colour stays black.
-    focus=()
     colour="#000000"
 fi
 
-echo "== Reading and driving the window over AT-SPI"
-/usr/bin/python3 "$here/read_window.py" "${focus[@]}" "$pid" "$WAIT" ||
-    fail "the window is not as a screen reader should meet it"
+if [[ $mode == x11 ]]; then
+    echo "== Hearing Orca through the typical use"
+    once=()
+    for step in "${steps[@]}"; do
+        IFS='|' read -r name keys words count <<<"$step"
+        # shellcheck disable=SC2086 # one key a word
+        [[ -z $keys ]] || { mark=$(heard | wc -l) && xdotool key $keys; }
+        xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "$name: \"$words\" was not heard within $WAIT s"
+        pass "$name: \"$words\""
+        [[ $count == once ]] && once+=("$words")
+    done
+    for words in "${once[@]}"; do
+        [[ $(heard | grep -cF -- "$words") -eq 1 ]] || fail "\"$words\" was not heard once"
+    done
+else
+    echo "== Reading and driving the window over AT-SPI"
+    /usr/bin/python3 "$here/read_window.py" "$pid" "$WAIT" || fail "the window is not as a screen reader should meet it"
+fi
 xsession_alive "$pid" || fail "the program ended"
 if [[ $mode == wayland ]]; then
     # The compositor matches the window with its desktop entry, and so its icon, by the app id.
