@@ -7,7 +7,11 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -113,6 +117,23 @@ const char* programName(int argc, char** argv)
     return slash ? slash + 1 : argv[0];
 }
 
+// The entry's icon as built into the program: one square of RGBA pixels for each size, named
+// by its size. Plain pixels, so that showing the window needs no icon theme, image decoder or
+// SVG renderer before its first frame.
+QIcon builtInIcon(const QString& applicationId)
+{
+    const QString folder = QStringLiteral(":/icons/%1/").arg(applicationId);
+    QIcon icon;
+    for (const QString& name : QDir(folder).entryList()) {
+        const int size = name.toInt();
+        const QByteArray pixels = QResource(folder + name).uncompressedData();
+        if (pixels.size() == qsizetype(size) * size * 4)
+            icon.addPixmap(QPixmap::fromImage(
+                QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888)));
+    }
+    return icon;
+}
+
 } // namespace
 
 void startProgram(int& argc, char** argv, const ProjectDescription& project)
@@ -130,12 +151,10 @@ void startProgram(int& argc, char** argv, const ProjectDescription& project)
         std::optional<StartUpMessages> startUp(std::in_place, programName(argc, argv));
         QApplication application(argc, argv);
         startUp.reset();
-        // The window system matches the window with the desktop entry of this name. Its icon
-        // is the entry's: the one installed in the icon theme, or the copy built into the
-        // program where none is.
+        // The window system matches the window with the desktop entry of this name.
         const auto id = QString::fromUtf8(project.applicationId.data(), qsizetype(project.applicationId.size()));
         QGuiApplication::setDesktopFileName(id);
-        QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/icons/%1.svg").arg(id))));
+        QApplication::setWindowIcon(builtInIcon(id));
         Form form(entry->describe());
         const std::shared_ptr<void> program = entry->attach(form);
         form.load();
