@@ -6,6 +6,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/errorreport.h"
 #include "platform/formserror.h"
+#include "platform/heldkey.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -37,6 +38,7 @@ std::unique_ptr<Control> makeControl(const ControlDescription& description, QWid
         auto* button = new QPushButton(caption, window);
         // Enter and Return press a focused button, as Space does.
         button->setAutoDefault(true);
+        pressOncePerHold(button);
         return std::make_unique<CommandButton>(description.name, button);
     }
     case ControlKind::TextBox:

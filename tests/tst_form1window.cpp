@@ -309,21 +309,32 @@ void Form1WindowTest::typingAloneDrawsNothing()
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("Space") << int(Qt::Key_Space);
-    QTest::newRow("Return") << int(Qt::Key_Return);
-    QTest::newRow("Enter") << int(Qt::Key_Enter);
-    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0;
+    QTest::addColumn<bool>("held"); // the keyboard repeating the key before its release
+    QTest::newRow("Space") << int(Qt::Key_Space) << false;
+    QTest::newRow("Return") << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << false;
+    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << true;
+    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << false;
 }
 
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
 {
     QFETCH(int, key);
+    QFETCH(bool, held);
     type("txtx", "300");
     type("txty", "150");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
-    if (key) {
+    if (held) {
+        // Repeats come marked as such, or, with the server's detectable repeat, as bare presses.
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
+        for (const bool marked : {true, true, false, false}) {
+            QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), marked);
+            QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+        }
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
+    } else if (key) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     } else {
         const QPoint middle = find<QPushButton>("cmdDraw")->geometry().center();

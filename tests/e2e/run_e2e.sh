@@ -317,6 +317,13 @@ xsession_wait_for "$WAIT" icon_is_ours ||
     fail "the window's icon is not the program's own; at (x y ARGB) it has"$'\n'"$(icon_colours)"
 pass "the window's icon is the program's own"
 
+# Docks and task switchers match the window to its desktop entry by the window's class.
+wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/drawdots.desktop.in")
+[[ -n $wm_class && $wm_class == "$entry_class" ]] ||
+    fail "the window's class \"$wm_class\" is not the desktop entry's StartupWMClass \"$entry_class\""
+pass "the window's class \"$wm_class\" is the one its desktop entry names"
+
 # The window may be mapped a moment before its first paint.
 area_is_white() {
     take_shot

@@ -59,6 +59,8 @@ check_root() {
     [[ $(entry_value Name "$entry") == "Draw dots" ]] || fail "the entry's Name is not \"Draw dots\""
     [[ -n $(entry_value Comment "$entry") ]] || fail "the entry has no Comment"
     [[ ";$(entry_value Categories "$entry")" == *";Graphics;"* ]] || fail "the entry is not in the Graphics category"
+    [[ $(entry_value Terminal "$entry") == false ]] || fail "the entry does not say Terminal=false"
+    [[ -n $(entry_value StartupWMClass "$entry") ]] || fail "the entry names no StartupWMClass for its window"
     pass "the menu shows \"Draw dots\" among graphics programs"
 
     program=$(entry_value Exec "$entry")

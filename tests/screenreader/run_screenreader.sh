@@ -53,7 +53,7 @@ started=$SECONDS
 WESTON_DIR="" WESTON_PID="" PROGRAM_PID="" ORCA_PID=""
 shot=""
 
-# Step; the keys pressed, as xdotool names them; words Orca says after them; "once" where they
+# Step; the keys pressed, as xdotool names them (hold:KEY holds one down); words Orca says after them; "once" where they
 # must be said once in the whole run. A thickness note shows once typing pauses, others at once.
 steps=(
     "start||Draw dots frame. Drawing area canvas. No points drawn."
@@ -68,9 +68,11 @@ steps=(
     "Tab to Draw|Tab Tab Tab Tab|Draw push button."
     "press Draw|space|notification 1 point drawn.|once"
     "press Draw again|space|notification 2 points drawn.|once"
+    "hold Space on Draw, the keyboard repeating it|hold:space|notification 3 points drawn.|once"
+    "hold Return on Draw, the keyboard repeating it|hold:Return|notification 4 points drawn.|once"
     "Tab past the drawing area to the list holding 4 Red|Tab Tab|Colour editable combo box. 4 Red."
     "colour 99, Draw pressed|9 9 shift+Tab shift+Tab space|notification The colour number 99 is not one of the colour numbers 0 to 15.|once"
-    "Escape, the note goes; Tab to the drawing area|Escape Tab|Drawing area canvas. 2 points drawn."
+    "Escape, the note goes; Tab to the drawing area|Escape Tab|Drawing area canvas. 4 points drawn."
 )
 
 # What Orca said so far, one utterance a line; and whether WORDS came after the first SKIP of it.
@@ -229,8 +231,13 @@ if [[ $mode == x11 ]]; then
     once=()
     for step in "${steps[@]}"; do
         IFS='|' read -r name keys words count <<<"$step"
-        # shellcheck disable=SC2086 # one key a word
-        [[ -z $keys ]] || { mark=$(heard | wc -l) && xdotool key $keys; }
+        [[ -z $keys ]] || mark=$(heard | wc -l)
+        if [[ $keys == hold:* ]]; then # held down long enough for the server to repeat it
+            xdotool keydown "${keys#hold:}" sleep 1.5 keyup "${keys#hold:}"
+        elif [[ -n $keys ]]; then
+            # shellcheck disable=SC2086 # one key a word
+            xdotool key $keys
+        fi
         xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "$name: \"$words\" was not heard within $WAIT s"
         pass "$name: \"$words\""
         [[ $count == once ]] && once+=("$words")
