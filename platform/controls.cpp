@@ -96,7 +96,10 @@ void ComboBox::AddItem(std::string_view text)
 
 std::string ComboBox::Text() const
 {
-    return m_combo->currentText().toStdString();
+    std::string text = m_combo->currentText().toStdString();
+    // The one list of the window holds colour numbers.
+    setColourNumberSource(text);
+    return text;
 }
 
 CommandButton::CommandButton(std::string name, QPushButton* button) : Control(std::move(name), button), m_button(button)

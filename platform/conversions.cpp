@@ -151,10 +151,12 @@ float narrowToSingle(double value)
     return static_cast<float>(value);
 }
 
-std::string textFromNumber(double value)
+namespace {
+
+template <typename Number> std::string writtenOut(Number value)
 {
     const double magnitude = std::fabs(value);
-    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e16);
+    const bool plain = magnitude == 0 || (magnitude >= Number(1e-6) && magnitude < Number(1e16));
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
                                             plain ? std::chars_format::fixed : std::chars_format::scientific);
@@ -172,6 +174,18 @@ std::string textFromNumber(double value)
             text.erase(digits, 1);
     }
     return text;
+}
+
+} // namespace
+
+std::string textFromNumber(double value)
+{
+    return writtenOut(value);
+}
+
+std::string textFromNumber(float value)
+{
+    return writtenOut(value);
 }
 
 } // namespace platform

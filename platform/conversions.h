@@ -45,5 +45,6 @@ float narrowToSingle(double value);
 // Shortest text that reads back as value, as a person writes numbers (100000, 0.5, -3), with a
 // power of ten only for the very large and the very small (1e20, 1.5e-7); for messages.
 std::string textFromNumber(double value);
+std::string textFromNumber(float value);
 
 } // namespace platform

@@ -5,9 +5,11 @@
 
 #include "platform/conversions.h"
 #include "platform/formdescription.h"
+#include "platform/noteboard.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -137,6 +139,14 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     };
     const double cx = centreOf(x);
     const double cy = centreOf(y);
+
+    // A disc that misses what the area shows leaves the person seeing nothing: say where it went.
+    const QSize shown = contentsRect().size() * ratio;
+    if (cx + radius <= 0 || cy + radius <= 0 || cx - radius >= shown.width() || cy - radius >= shown.height()) {
+        NoteBoard::of(this).tell(
+            this, QCoreApplication::translate("Note", "The point at %1, %2 lies outside the drawing area.")
+                      .arg(QString::fromStdString(textFromNumber(x)), QString::fromStdString(textFromNumber(y))));
+    }
 
     // Clip in floating point first, so far-away points cannot overflow an int.
     const double left = std::max(0.0, std::ceil(cx - radius - 0.5));

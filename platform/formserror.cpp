@@ -5,18 +5,45 @@
 
 #include "platform/conversions.h"
 
+#include <QCoreApplication>
+
 namespace platform {
+
+namespace {
+
+// What numbers are for and which they may take, as conversions.h names them, for translators.
+[[maybe_unused]] constexpr const char* kNumberUses[] = {
+    QT_TRANSLATE_NOOP("Note", "number"),
+    QT_TRANSLATE_NOOP("Note", "numbers from -1.79e308 to 1.79e308"),
+    QT_TRANSLATE_NOOP("Note", "whole numbers from -32768 to 32767"),
+    QT_TRANSLATE_NOOP("Note", "coordinate"),
+    QT_TRANSLATE_NOOP("Note", "coordinates from -3.4e38 to 3.4e38"),
+    QT_TRANSLATE_NOOP("Note", "pen width"),
+    QT_TRANSLATE_NOOP("Note", "pen widths from 1 to 32767"),
+};
+
+QString translated(std::string_view text)
+{
+    return QCoreApplication::translate("Note", std::string(text).c_str());
+}
+
+} // namespace
 
 std::string Refusal::message() const
 {
-    const std::string allowedPart = ": " + std::string(use.allowed) + " are allowed.";
+    const QString name = translated(use.name);
+    const QString allowed = translated(use.allowed);
     if (shown.empty())
-        return "The " + std::string(use.name) + " is missing" + allowedPart;
-    const char* wrong = fault == Fault::TooSmall     ? " is too small"
-                        : fault == Fault::TooLarge   ? " is too large"
-                        : fault == Fault::NotANumber ? " is not a number"
-                                                     : " is out of range";
-    return "The " + std::string(use.name) + " " + shown + wrong + allowedPart;
+        return QCoreApplication::translate("Note", "The %1 is missing: %2 are allowed.")
+            .arg(name, allowed)
+            .toStdString();
+    const char* wrong =
+        fault == Fault::TooSmall     ? QT_TRANSLATE_NOOP("Note", "The %1 %2 is too small: %3 are allowed.")
+        : fault == Fault::TooLarge   ? QT_TRANSLATE_NOOP("Note", "The %1 %2 is too large: %3 are allowed.")
+        : fault == Fault::NotANumber ? QT_TRANSLATE_NOOP("Note", "The %1 %2 is not a number: %3 are allowed.")
+                                     : QT_TRANSLATE_NOOP("Note", "The %1 %2 is out of range: %3 are allowed.");
+    const std::string quoted = shown.starts_with('"') ? shown : '"' + shown + '"';
+    return QCoreApplication::translate("Note", wrong).arg(name, QString::fromStdString(quoted), allowed).toStdString();
 }
 
 std::string FormsError::messageFor(std::string_view typed) const

@@ -157,8 +157,13 @@ void ColourAndThicknessTest::leavingTheListTakesTheFirstTwoCharacters_data()
     QTest::newRow("empty reads as 0") << "" << 0x000000u << "";
     QTest::newRow("a point alone reads as 0") << "." << 0x000000u << "";
     QTest::newRow("1e reads as 1") << "1e" << 0x000080u << "";
-    QTest::newRow("99 is refused at the press") << "99" << 0u << "colour number 99 is not one of";
-    QTest::newRow("-5 is refused at the press") << "-5" << 0u << "colour number -5 is not one of";
+    QTest::newRow("99 is refused at the press")
+        << "99" << 0u << "The colour \"99\" is not one of the colour numbers 0 to 15.";
+    QTest::newRow("-5 is refused at the press") << "-5" << 0u << "The colour \"-5\" is not one of";
+    QTest::newRow("999 is read as 99")
+        << "999" << 0u << "Only the first two characters of \"999\" count: 99 is not one of the colours 0 to 15.";
+    QTest::newRow("-32 is read as -3") << "-32" << 0u << "of \"-32\" count: -3 is not one";
+    QTest::newRow("99 Purple is read as 99") << "99 Purple" << 0u << "of \"99 Purple\" count: 99";
     QTest::newRow("an emoji reads as 0") << QString::fromUtf8("\xf0\x9f\x98\x80"
                                                               "5")
                                          << 0x000000u << "";
@@ -388,7 +393,7 @@ void ColourAndThicknessTest::refusedThicknessKeepsTheWidth_data()
     QTest::newRow("cleared box") << ""
                                  << "The pen width is missing" + allowed;
     QTest::newRow("zero") << "0"
-                          << "The pen width 0 is too small" + allowed;
+                          << "The pen width \"0\" is too small" + allowed;
     QTest::newRow("a half, named as typed") << "0.5"
                                             << "The pen width \"0.5\" is too small" + allowed;
     QTest::newRow("rounded up to zero") << " -0.4"
@@ -396,13 +401,13 @@ void ColourAndThicknessTest::refusedThicknessKeepsTheWidth_data()
     QTest::newRow("letters") << "abc"
                              << "The pen width \"abc\" is not a number" + allowed;
     QTest::newRow("negative") << "-3"
-                              << "The pen width -3 is too small" + allowed;
+                              << "The pen width \"-3\" is too small" + allowed;
     QTest::newRow("past 16 bits") << "40000"
-                                  << "The pen width 40000 is too large" + allowed;
+                                  << "The pen width \"40000\" is too large" + allowed;
     QTest::newRow("far past 16 bits, written out") << "100000"
-                                                   << "The pen width 100000 is too large" + allowed;
+                                                   << "The pen width \"100000\" is too large" + allowed;
     QTest::newRow("far below 16 bits") << "-40000"
-                                       << "The pen width -40000 is too small" + allowed;
+                                       << "The pen width \"-40000\" is too small" + allowed;
     QTest::newRow("too large for any number") << "1e999"
                                               << "The pen width \"1e999\" is too large" + allowed;
 }
@@ -419,16 +424,23 @@ void ColourAndThicknessTest::refusedThicknessKeepsTheWidth()
     if (typed.isEmpty())
         QTest::keyClick(thickness(), Qt::Key_Delete);
     else
-        thickness()->insert(typed);        // one change, so one report
-    QVERIFY(m_window.reports().isEmpty()); // not while the person may still be typing
+        thickness()->insert(typed);               // one change, so one report
+    QTest::keyClick(thickness(), Qt::Key_Escape); // dismisses nothing the person has not seen
+    // A note from another control while this one waits, then both stand.
+    m_window.type("txtx", "1e400");
+    m_window.pressDraw();
+    const QString coordinate = "The coordinate \"1e400\" is too large: coordinates from -3.4e38 to 3.4e38 are allowed.";
+    QCOMPARE(m_window.reports(), QStringList{coordinate}); // not while the person may still be typing
     QVERIFY(qAbs(m_window.letTypingPause() - 700) <= 300);
-    QCOMPARE(m_window.reports(), QStringList{refusal});
+    QCOMPARE(m_window.shownNotes(), (QStringList{coordinate, refusal}));
     QCOMPARE(penWidth(), 3);
 
+    // A press that draws with the width last accepted leaves the refusal told.
     m_window.type("txtx", "1200");
     m_window.type("txty", "600");
     m_window.pressDraw();
     QCOMPARE(m_window.inkedPixels().size(), 9);
+    QCOMPARE(m_window.shownNotes(), QStringList{refusal});
 }
 
 void ColourAndThicknessTest::earlierPointsKeepTheirSize()

@@ -150,14 +150,14 @@ void ConversionsTest::roundToInt16OutOfRange_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("message");
     const QString allowed = ": whole numbers from -32768 to 32767 are allowed.";
-    QTest::newRow("just above") << 32767.5 << "The number 32767.5 is too large" + allowed;
-    QTest::newRow("just below") << -32769.0 << "The number -32769 is too small" + allowed;
-    QTest::newRow("a thickness of 100000") << 100000.0 << "The number 100000 is too large" + allowed;
+    QTest::newRow("just above") << 32767.5 << "The number \"32767.5\" is too large" + allowed;
+    QTest::newRow("just below") << -32769.0 << "The number \"-32769\" is too small" + allowed;
+    QTest::newRow("a thickness of 100000") << 100000.0 << "The number \"100000\" is too large" + allowed;
     QTest::newRow("largest double") << 1.7976931348623157e308
-                                    << "The number 1.7976931348623157e308 is too large" + allowed;
-    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "The number inf is too large" + allowed;
+                                    << "The number \"1.7976931348623157e308\" is too large" + allowed;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "The number \"inf\" is too large" + allowed;
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN()
-                                  << "The number nan is out of range" + allowed;
+                                  << "The number \"nan\" is out of range" + allowed;
 }
 
 void ConversionsTest::roundToInt16OutOfRange()

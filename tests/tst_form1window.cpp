@@ -309,24 +309,33 @@ void Form1WindowTest::typingAloneDrawsNothing()
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("held"); // the keyboard repeating the key before its release
-    QTest::newRow("Space") << int(Qt::Key_Space) << false;
-    QTest::newRow("Return") << int(Qt::Key_Return) << false;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << false;
-    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << true;
-    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << false;
+    QTest::addColumn<int>("held"); // 1: the keyboard repeating the key before its release;
+                                   // 2: the focus leaving while it is down, then a new press
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 0;
+    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << 1;
+    QTest::newRow("Return held as the focus leaves, pressed again on return") << int(Qt::Key_Return) << 2;
+    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << 0;
 }
 
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
 {
     QFETCH(int, key);
-    QFETCH(bool, held);
+    QFETCH(int, held);
     type("txtx", "300");
     type("txty", "150");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
-    if (held) {
+    if (held == 2) {
+        auto* draw = QApplication::focusWidget();
+        QTest::keyPress(draw, Qt::Key(key));
+        find<QWidget>("txtx")->setFocus();
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
+        draw->setFocus();
+        QTest::keyClick(draw, Qt::Key(key));
+    } else if (held) {
         // Repeats come marked as such, or, with the server's detectable repeat, as bare presses.
         QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
         for (const bool marked : {true, true, false, false}) {
@@ -343,7 +352,7 @@ void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
         QTest::mouseRelease(m_window.window()->windowHandle(), Qt::LeftButton, {}, middle);
     }
     QCOMPARE(inkedPixels(), QList<QPoint>{QPoint(20, 10)});
-    QCOMPARE(surface()->pointsDrawn(), 1);
+    QCOMPARE(surface()->pointsDrawn(), held == 2 ? 2 : 1);
 }
 
 void Form1WindowTest::widePointIsADiscOfThatDiameter_data()
@@ -406,10 +415,15 @@ void Form1WindowTest::pointsFarAwayDrawNothing()
     type("txtx", x);
     type("txty", y);
     pressDraw();
-    // A huge pen reaches into the area from nearby points, never from far ones.
-    if (x.contains("e38") || x.size() > 6)
+    // A huge pen reaches into the area from nearby points, never from far ones, and where
+    // nothing shows, the person is told where the point went.
+    const bool far = x.contains("e38") || x.size() > 6;
+    if (far)
         QVERIFY(inkedPixels().isEmpty());
     QVERIFY(m_window.reports().isEmpty());
+    QCOMPARE(m_window.shownNotes(),
+             far ? QStringList{QString("The point at %1, %2 lies outside the drawing area.").arg(x, y)}
+                 : QStringList());
 }
 
 void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
@@ -426,7 +440,7 @@ void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
         << "600"
         << "-1e999" << 0 << "The coordinate \"-1e999\" is too small" + coordinates;
     QTest::newRow("X beyond single precision") << "1e39"
-                                               << "600" << 0 << "The coordinate 1e39 is too large" + coordinates;
+                                               << "600" << 0 << "The coordinate \"1e39\" is too large" + coordinates;
     QTest::newRow("colour number 99") << "600"
                                       << "600" << 99 << "colour number 99 is not one of";
     QTest::newRow("colour number -5") << "600"
@@ -531,7 +545,7 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
             QVERIFY2(!place.intersects(other->geometry()), qPrintable(other->objectName()));
     }
     const auto* text = report->findChild<QLabel*>();
-    const int line = text->fontMetrics().lineSpacing();
+    const int line = m_window.window()->fontMetrics().lineSpacing(); // of the controls' text
     QVERIFY2(text->height() <= 2 * line, qPrintable(QString::number(text->height())));
     const QRect sheet = surface()->contentsRect().translated(surface()->pos());
     const int hidden = (place & sheet).height();
@@ -562,12 +576,13 @@ void Form1WindowTest::reportGoesAway_data()
 
     QTest::newRow("Escape") << ReportEnd::Escape << "";
     QTest::newRow("not Escape that cancels a held-down Draw")
-        << ReportEnd::EscapeWhileDrawIsHeld << "The pen width 0 is too small: pen widths from 1 to 32767 are allowed.";
+        << ReportEnd::EscapeWhileDrawIsHeld
+        << "The pen width \"0\" is too small: pen widths from 1 to 32767 are allowed.";
     QTest::newRow("a click on it") << ReportEnd::ClickOnIt << "";
     QTest::newRow("a double click on it") << ReportEnd::DoubleClickOnIt << "";
     QTest::newRow("a later handler that runs to its end") << ReportEnd::LaterHandlerRunsToItsEnd << "";
     QTest::newRow("a newer report replaces it") << ReportEnd::NewerReportReplacesIt
-                                                << "The pen width -3 is too small: pen widths from 1 to 32767 are "
+                                                << "The pen width \"-3\" is too small: pen widths from 1 to 32767 are "
                                                    "allowed.";
     QTest::newRow("of two raised while a button is held, the newer shows")
         << ReportEnd::TwoRaisedWhileAButtonIsHeld << "Second";

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/note.h"
+
 bool WindowFixture::open()
 {
     m_reports.clear();
@@ -60,6 +62,16 @@ QString WindowFixture::shownReportText() const
 {
     const QList<QWidget*> shown = shownReports();
     return shown.isEmpty() ? QString() : reportText(shown.first());
+}
+
+QStringList WindowFixture::shownNotes() const
+{
+    QStringList shown;
+    for (const auto* note : window()->findChildren<platform::Note*>()) {
+        if (note->isVisible())
+            shown << reportText(note);
+    }
+    return shown;
 }
 
 platform::DrawingSurface* WindowFixture::surface() const

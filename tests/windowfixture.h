@@ -41,8 +41,10 @@ public:
     platform::DrawingSurface* surface() const;
     // The text of every error report that appeared since the window opened, oldest first.
     const QStringList& reports() const { return m_reports; }
-    // The reports on screen now (there should never be more than one).
+    // The reports on screen now, oldest first.
     QList<QWidget*> shownReports() const;
+    // The text of every note on screen now, reports or not, oldest first.
+    QStringList shownNotes() const;
     // The text the report on screen shows; empty when none shows.
     QString shownReportText() const;
 

@@ -48,6 +48,8 @@ readonly LIST_TEXT_LEFT=163 LIST_TEXT_TOP=19 LIST_TEXT_WIDTH=112 LIST_TEXT_HEIGH
 # combo box) in rows of equal height, inside an equal frame above and below; the row height
 # is its height divided by 10, the frame what is left over (132 = 1 + 10 * 13 + 1 here).
 readonly LIST_VISIBLE_ROWS=10
+# The height of a line of the controls' text.
+readonly LINE=13
 # How long each wait for the program allows, in seconds: raise it for a slow run, such as
 # one under valgrind.
 readonly WAIT=${E2E_WAIT_SECONDS:-5}
@@ -224,6 +226,22 @@ type_thickness() {
     seen=$(focused_text)
     [[ $seen == "$text" ]] || fail "after typing \"$text\" the thickness box holds \"$seen\": keystrokes went astray"
     pass "typed \"$text\": the box holds exactly that, and a report shows: $report"
+}
+
+# The note on screen (its background is the tooltip colour) is at most two lines of the
+# controls' text high and hides at most one such line of the drawing area; WHAT says which.
+expect_note_fits() {
+    local top bottom hidden
+    take_shot
+    read -r top bottom < <(client_region_pixels 0 0 "$client_width" "$client_height" |
+        awk '$3 == "#FFFFDC" { if (top == "" || $2 < top) top = $2; if ($2 > bottom) bottom = $2 }
+             END { print top, bottom }')
+    [[ -n $top ]] || fail "no note shows for $1"
+    hidden=$((bottom + 1 - AREA_TOP))
+    ((bottom - top + 3 <= 2 * LINE)) || fail "the note for $1 is $((bottom - top + 3)) pixels high, over two lines"
+    ((top > AREA_TOP + AREA_HEIGHT || hidden <= LINE)) ||
+        fail "the note for $1 hides $hidden rows of the drawing area, over one line"
+    pass "the note for $1 is $((bottom - top + 3)) pixels high and hides $((hidden > 0 ? hidden : 0)) rows of the drawing area"
 }
 
 # The program ends by itself within CLOSE_WAIT seconds, with status 0; WHEN says after what.
@@ -458,30 +476,47 @@ expect_pattern "red square 3 pixels across" 160 179 "#800000" "${SQUARE3[@]}"
 mapfile -t red_square < <(pattern_pixels 160 179 "#800000" "${SQUARE3[@]}")
 expect_only_pixels "${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}"
 
+set_coordinates() {
+    click_on txtx
+    key ctrl+a
+    type_text "$1"
+    click_on txty
+    key ctrl+a
+    type_text "$2"
+}
+
+red_pixels=("${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}")
+echo "== Coordinates refused at a press: each note fits, and Escape dismisses it"
+for coordinates in "1e400 1200" "3750 -1e400"; do
+    set_coordinates $coordinates
+    click_on cmdDraw
+    xsession_wait_for "$WAIT" report_shown ${#red_pixels[@]} || fail "no note showed for the coordinates $coordinates"
+    expect_note_fits "the coordinates $coordinates"
+    key Escape
+    xsession_wait_for "$WAIT" report_gone ${#red_pixels[@]} || fail "Escape left the note for $coordinates"
+done
+
 echo "== Thickness typed key by key, with error reports on the way: -1, \" 5\", 0.5, then a point"
 # Each report appears beside the box and takes no keystroke from it. A refused text keeps the
 # width the last valid one set: 5, from " 5", through "0.5" (which rounds to 0).
-red_pixels=("${black_dots[@]}" "${red_disc[@]}" "${red_square[@]}")
 click_on Text3
 type_thickness "-1" yes ${#red_pixels[@]}
 type_thickness " 5" no ${#red_pixels[@]}
 type_thickness "0.5" yes ${#red_pixels[@]}
-# X 3750, Y 1200 is drawing-area (250,80), client (260,170). Draw runs to its end, which takes
-# the report away.
-click_on txtx
-key ctrl+a
-type_text 3750
-click_on txty
-key ctrl+a
-type_text 1200
+expect_note_fits 'the thickness "0.5"'
+# X 3750, Y 1200 is drawing-area (250,80), client (260,170). Draw runs to its end with the width
+# last accepted, which leaves the refused thickness told.
+set_coordinates 3750 1200
 click_on cmdDraw
-xsession_wait_for "$WAIT" report_gone $((${#red_pixels[@]} + 21)) ||
-    fail "the error report still showed after Draw ran to its end"
+xsession_wait_for "$WAIT" report_shown $((${#red_pixels[@]} + 21)) ||
+    fail "the thickness refused no longer showed after Draw ran to its end"
 await_pixel 260 170 "#800000" ||
     fail "no red (#800000) appeared at client (260,170) within $WAIT s of clicking Draw; it is $(client_pixel 260 170)"
 expect_pattern "red disc 5 pixels across, the width \" 5\" set" 260 170 "#800000" "${DISC5[@]}"
 mapfile -t second_disc < <(pattern_pixels 260 170 "#800000" "${DISC5[@]}")
 red_pixels+=("${second_disc[@]}")
+key Escape
+xsession_wait_for "$WAIT" report_gone ${#red_pixels[@]} || fail "Escape left the thickness note"
 expect_only_pixels "${red_pixels[@]}"
 
 echo "== Closing the window with Alt+F4 while an error report shows"

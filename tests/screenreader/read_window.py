@@ -151,7 +151,7 @@ def shown_notes():
 # is typed.
 type_into("Thickness", "0")
 note = wait_for("no notification was shown for the thickness 0", shown_notes)
-if len(note) != 1 or "pen width 0 is too small" not in note[0]:
+if len(note) != 1 or 'pen width "0" is too small' not in note[0]:
     fail(f"the notifications shown for the thickness 0 are {note}")
 ok(f'the thickness 0 is reported as a notification: "{note[0]}"')
 for name, text in (("X coor", "1200"), ("Y coor", "600"), ("Thickness", "3")):

@@ -61,7 +61,7 @@ steps=(
     "Tab to the empty X box, type 1200|Tab 1 2 0 0|X coor text."
     "Tab to the empty Y box, type 600|Tab 6 0 0|Y coor text."
     "Tab to the empty thickness box|Tab|Thickness text."
-    "thickness 0|0|notification The pen width 0 is too small: pen widths from 1 to 32767 are allowed.|once"
+    "thickness 0|0|notification The pen width \"0\" is too small: pen widths from 1 to 32767 are allowed.|once"
     "thickness 3 over it, back to the list|ctrl+a 3 shift+Tab shift+Tab shift+Tab|Colour editable combo box."
     "open the list, down to 4 Red|alt+Down Down Down Down Down|4 Red."
     "choose it|Return|Colour editable combo box. 4 Red."
@@ -70,8 +70,9 @@ steps=(
     "press Draw again|space|notification 2 points drawn.|once"
     "hold Space on Draw, the keyboard repeating it|hold:space|notification 3 points drawn.|once"
     "hold Return on Draw, the keyboard repeating it|hold:Return|notification 4 points drawn.|once"
+    "back to X, type 6000 and press Draw|shift+Tab shift+Tab shift+Tab ctrl+a 6 0 0 0 Tab Tab Tab space|notification The point at 6000, 600 lies outside the drawing area.|once"
     "Tab past the drawing area to the list holding 4 Red|Tab Tab|Colour editable combo box. 4 Red."
-    "colour 99, Draw pressed|9 9 shift+Tab shift+Tab space|notification The colour number 99 is not one of the colour numbers 0 to 15.|once"
+    "colour 99, Draw pressed|9 9 shift+Tab shift+Tab space|notification The colour \"99\" is not one of the colour numbers 0 to 15.|once"
     "Escape, the note goes; Tab to the drawing area|Escape Tab|Drawing area canvas. 4 points drawn."
 )
 

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QFrame>
+#include <QPointer>
+
+#include <vector>
+
+namespace platform {
+
+// A short message inside the window, beside the control it is about. It never takes the
+// focus, so every key typed after it still reaches the control that has the focus. Being a
+// part of the window, it goes wherever the window goes, on every window system, and never
+// stands in the way of closing it. How long it shows is up to its NoteBoard.
+class Note : public QFrame {
+    Q_OBJECT
+
+public:
+    // A refusal is named "ErrorReport"; anything else the window tells is a "Note".
+    Note(QWidget* control, const QString& text, bool refusal);
+
+    QWidget* control() const { return m_control; }
+    QString text() const;
+
+    // Beside its control, clear of every control and of the notes given, over as thin a strip
+    // of the drawing surface as the text allows.
+    void place(const std::vector<QRect>& otherNotes);
+
+Q_SIGNALS:
+    // The person clicked the note away.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPointer<QWidget> m_control;
+};
+
+} // namespace platform
