@@ -7,6 +7,7 @@
 #include "platform/errorreport.h"
 #include "platform/formserror.h"
 #include "platform/heldkey.h"
+#include "platform/textboxaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -42,6 +43,7 @@ std::unique_ptr<Control> makeControl(const ControlDescription& description, QWid
         return std::make_unique<CommandButton>(description.name, button);
     }
     case ControlKind::TextBox:
+        presentTextBoxesWhole();
         return std::make_unique<TextBox>(description.name, new QLineEdit(window));
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(window);
