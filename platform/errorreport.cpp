@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <cstdio>
 #include <new>
@@ -27,6 +28,12 @@ void runHandler(QWidget* control, const std::function<void()>& handler, ReportTi
         // A refusal in a box's own handler is of the number typed into that box.
         const auto* box = qobject_cast<const QLineEdit*>(control);
         failure = QString::fromStdString(box ? error.messageFor(box->text().toStdString()) : error.what());
+        // Where the person's language writes a decimal comma, say that numbers take a point.
+        if (box && box->text().contains(u',') && QLocale().decimalPoint() == u',') {
+            failure = QCoreApplication::translate("Note", "%1 Write %2 with a point.")
+                          .arg(failure, QString::fromStdString(
+                                            quoteForMessage(box->text().replace(u',', u'.').trimmed().toStdString())));
+        }
     } catch (const std::bad_alloc&) {
         failure = QCoreApplication::translate("Note", "The program ran out of memory; what was drawn so far is kept.");
     } catch (const std::exception& error) {
