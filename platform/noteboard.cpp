@@ -28,8 +28,14 @@ NoteBoard::NoteBoard(QWidget* window) : QObject(window), m_window(window)
 NoteBoard& NoteBoard::of(QWidget* window)
 {
     window = window->window();
-    auto* board = window->findChild<NoteBoard*>(QStringLiteral("NoteBoard"), Qt::FindDirectChildrenOnly);
-    return board ? *board : *new NoteBoard(window);
+    // Asked at every handler run: the window last asked about is answered without a search.
+    static QPointer<NoteBoard> last;
+    if (!last || last->m_window != window) {
+        last = window->findChild<NoteBoard*>(QStringLiteral("NoteBoard"), Qt::FindDirectChildrenOnly);
+        if (!last)
+            last = new NoteBoard(window);
+    }
+    return *last;
 }
 
 std::uint64_t NoteBoard::handlerStarts(QWidget* control)
