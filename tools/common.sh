@@ -7,7 +7,7 @@
 readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
     xvfb openbox xdotool xclip imagemagick x11-utils clang-format valgrind
-    libxcb1-dev dpkg-dev file desktop-file-utils librsvg2-bin libbenchmark-dev
+    qt6-svg-dev libxcb1-dev dpkg-dev file desktop-file-utils librsvg2-bin libbenchmark-dev
     dbus at-spi2-core python3-pyatspi orca weston qt6-wayland
     devscripts lintian appstream man-db reuse time
 )
