@@ -47,7 +47,8 @@ private:
 
 void DesktopAccessibilityTest::descriptionCountsThePointsDrawn_data()
 {
-    QTest::addColumn<QStringList>("presses"); // "X Y" in twips, one Draw each
+    // "X Y" in twips, one Draw each; "clear" from the menu opened by keyboard; "undo" by Ctrl+Z
+    QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QString>("description");
 
     QTest::newRow("each press counts, even at the same place")
@@ -55,6 +56,8 @@ void DesktopAccessibilityTest::descriptionCountsThePointsDrawn_data()
     QTest::newRow("a point beside the sheet leaves no ink and is not counted")
         << QStringList{"1200 600", "-300 600"} << "1 point drawn";
     QTest::newRow("a refused point is not counted") << QStringList{"1200 600", "1e39 600"} << "1 point drawn";
+    QTest::newRow("clear") << QStringList{"1200 600", "150 150", "clear"} << "No points drawn";
+    QTest::newRow("clear taken back") << QStringList{"1200 600", "150 150", "clear", "undo"} << "2 points drawn";
 }
 
 void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
@@ -62,7 +65,26 @@ void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
     QFETCH(QStringList, presses);
     QFETCH(QString, description);
 
+    QList<QPoint> beforeClear;
     for (const QString& press : presses) {
+        QWidget* surface = m_window.surface();
+        if (press == "clear") {
+            beforeClear = m_window.inkedPixels();
+            surface->setFocus();
+            QTest::keyClick(surface, Qt::Key_F10, Qt::ShiftModifier);
+            // The menu takes the activation on Qt's offscreen platform, and gives it back.
+            QTRY_VERIFY(QApplication::activePopupWidget() && QApplication::activePopupWidget()->isActiveWindow());
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+                QTest::keyClick(QApplication::activePopupWidget(), key);
+            QTRY_VERIFY(m_window.window()->isActiveWindow());
+            QVERIFY(m_window.inkedPixels().isEmpty());
+        } else if (press == "undo") {
+            surface->setFocus();
+            QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(m_window.inkedPixels(), beforeClear);
+        }
+        if (press == "clear" || press == "undo")
+            continue;
         const QStringList xy = press.split(' ');
         m_window.type("txtx", xy[0]);
         m_window.type("txty", xy[1]);
