@@ -275,7 +275,9 @@ echo "== Starting X, the window manager and $program"
 xsession_start || fail "no X session"
 shot="$XSESSION_DIR/screen.png"
 echo "X display $DISPLAY"
-xsession_launch "$program"
+# A home of its own, with a Pictures folder for the picture saved and printed.
+mkdir -p "$XSESSION_DIR/home/Pictures"
+HOME=$XSESSION_DIR/home xsession_launch "$program"
 
 window=$(xsession_find_window "Draw dots" $((WAIT * 4))) || fail "the program's window did not appear"
 xsession_wait_active "$window" "$WAIT" || fail "the window manager did not activate the program's window"
@@ -483,6 +485,21 @@ expect_pattern "red disc 5 pixels across, the width \" 5\" set" 260 170 "#800000
 mapfile -t second_disc < <(pattern_pixels 260 170 "#800000" "${DISC5[@]}")
 red_pixels+=("${second_disc[@]}")
 expect_only_pixels "${red_pixels[@]}"
+
+echo "== Ctrl+S and Return save \"Draw dots.png\" in Pictures; Ctrl+P and Return print it to a PDF"
+# saved_by KEY SUFFIX: presses KEY, accepts the dialog it opens with Return, waits for the file.
+saved_by() {
+    key "$1"
+    xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after $1"
+    key Return
+    xsession_wait_for "$WAIT" test -s "$XSESSION_DIR/home/Pictures/Draw dots.$2" || fail "$1 wrote no .$2 file"
+}
+saved_by ctrl+s png
+[[ $(xsession_pixel "$XSESSION_DIR/home/Pictures/Draw dots.png" 80 40) == "#000000" ]] ||
+    fail "the saved picture has no black dot at (80,40), where the first dot is"
+saved_by ctrl+p pdf
+[[ $(head -c 5 "$XSESSION_DIR/home/Pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
+pass "Ctrl+S saved the picture with its dots, and Ctrl+P printed it to a PDF"
 
 echo "== Closing the window with Alt+F4 while an error report shows"
 click_on Text3
