@@ -118,19 +118,21 @@ void PictureMenu::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Draw dots"));
+    const QSize area = m_surface->contentsRect().size();
+    printer.setPageOrientation(area.width() > area.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (QPrinterInfo::availablePrinters().isEmpty())
         printer.setOutputFileName(QDir(startFolder()).filePath(QStringLiteral("Draw dots.pdf")));
     QPrintDialog dialog(&printer, m_surface->window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    runHandler(m_surface, [this, &printer] {
+    runHandler(m_surface, [this, &printer, area] {
         const QString failed = QCoreApplication::translate(
             "PictureMenu",
             "The picture could not be printed: the printer or its file could not be opened. The drawing is kept.");
         QPainter painter;
         if (!painter.begin(&printer))
             throw FormsError(failed.toStdString());
-        paintPicture(painter, m_surface->dots(), m_surface->contentsRect().size(), printer.resolution());
+        paintPicture(painter, m_surface->dots(), area, printer.resolution());
         if (!painter.end())
             throw FormsError(failed.toStdString());
     });

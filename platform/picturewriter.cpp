@@ -91,17 +91,16 @@ void writeAtomically(const QString& fileName, const std::function<bool(QIODevice
 
 } // namespace
 
-PictureFormat pictureFormatOf(const QString& fileName)
-{
-    return fileName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ? PictureFormat::Svg : PictureFormat::Png;
-}
-
 void savePicture(const QString& fileName, const QImage& pixels, const DotStore& dots, QSize area)
 {
-    if (pictureFormatOf(fileName) == PictureFormat::Svg)
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("svg"))
         writeAtomically(fileName, [&](QIODevice& device) { return writeSvg(device, dots, area); });
-    else
+    else if (suffix == QLatin1String("png"))
         writeAtomically(fileName, [&](QIODevice& device) { return pixels.save(&device, "PNG"); });
+    else
+        failSaving(fileName,
+                   QCoreApplication::translate("PictureMenu", "pictures are saved as PNG (.png) or SVG (.svg)"));
 }
 
 void paintPicture(QPainter& painter, const DotStore& dots, QSize area, double dotsPerInch)

@@ -16,13 +16,9 @@ namespace platform {
 // Writes a drawing surface's picture: its pixels as PNG, or its dots as discs, either as SVG or
 // painted at their true size (15 twips, or 1/96 inch, to a pixel) on any paint device.
 
-enum class PictureFormat { Png, Svg };
-
-// The format a file name asks for: SVG when it ends in ".svg", whatever the case, else PNG.
-PictureFormat pictureFormatOf(const QString& fileName);
-
-// Saves the picture of an area of `area` logical pixels, all or nothing: an existing file of that
-// name is replaced only once the whole picture is written. Throws FormsError saying why not.
+// Saves the picture of an area of `area` logical pixels as PNG or SVG, as the name ends in ".png"
+// or ".svg" (whatever the case), all or nothing: an existing file of that name is replaced only
+// once the whole picture is written. Throws FormsError saying why not.
 void savePicture(const QString& fileName, const QImage& pixels, const DotStore& dots, QSize area);
 
 // Paints the dots, clipped to the area, at their true size on a device of `dotsPerInch`, with

@@ -54,6 +54,7 @@ private Q_SLOTS:
         QTest::newRow("SVG named in capitals") << "new.SVG|";
         QTest::newRow("PNG on a full disk") << "old.png|\"old.png\": File too large";
         QTest::newRow("SVG on a full disk") << "old.svg|\"old.svg\": File too large";
+        QTest::newRow("neither PNG nor SVG") << "old.jpg|\"old.jpg\": pictures are saved as PNG (.png) or SVG";
         QTest::newRow("folder gone") << "gone/new.png|\"new.png\": No such file or directory";
     }
     void pictureLeavesAsShown()

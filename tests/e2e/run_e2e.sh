@@ -275,7 +275,6 @@ echo "== Starting X, the window manager and $program"
 xsession_start || fail "no X session"
 shot="$XSESSION_DIR/screen.png"
 echo "X display $DISPLAY"
-# A home of its own, with a Pictures folder for the picture saved and printed.
 mkdir -p "$XSESSION_DIR/home/Pictures"
 HOME=$XSESSION_DIR/home xsession_launch "$program"
 
@@ -486,19 +485,17 @@ mapfile -t second_disc < <(pattern_pixels 260 170 "#800000" "${DISC5[@]}")
 red_pixels+=("${second_disc[@]}")
 expect_only_pixels "${red_pixels[@]}"
 
-echo "== Ctrl+S and Return save \"Draw dots.png\" in Pictures; Ctrl+P and Return print it to a PDF"
-# saved_by KEY SUFFIX: presses KEY, accepts the dialog it opens with Return, waits for the file.
-saved_by() {
-    key "$1"
-    xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after $1"
+echo "== Ctrl+S and Ctrl+P, each with Return in its dialog: \"Draw dots.png\" and \"Draw dots.pdf\" in Pictures"
+pictures=$XSESSION_DIR/home/Pictures
+for keys_suffix in "ctrl+s png" "ctrl+p pdf"; do
+    read -r keys suffix <<<"$keys_suffix"
+    key "$keys"
+    xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after $keys"
     key Return
-    xsession_wait_for "$WAIT" test -s "$XSESSION_DIR/home/Pictures/Draw dots.$2" || fail "$1 wrote no .$2 file"
-}
-saved_by ctrl+s png
-[[ $(xsession_pixel "$XSESSION_DIR/home/Pictures/Draw dots.png" 80 40) == "#000000" ]] ||
-    fail "the saved picture has no black dot at (80,40), where the first dot is"
-saved_by ctrl+p pdf
-[[ $(head -c 5 "$XSESSION_DIR/home/Pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
+    xsession_wait_for "$WAIT" test -s "$pictures/Draw dots.$suffix" || fail "$keys wrote no .$suffix file"
+done
+[[ $(xsession_pixel "$pictures/Draw dots.png" 80 40) == "#000000" ]] || fail "the saved PNG lacks the first dot at (80,40)"
+[[ $(head -c 5 "$pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
 pass "Ctrl+S saved the picture with its dots, and Ctrl+P printed it to a PDF"
 
 echo "== Closing the window with Alt+F4 while an error report shows"
