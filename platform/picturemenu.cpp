@@ -6,6 +6,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/errorreport.h"
 #include "platform/formserror.h"
+#include "platform/pictureprinter.h"
 #include "platform/picturewriter.h"
 
 #include <QAction>
@@ -14,11 +15,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMenu>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 namespace platform {
@@ -31,6 +30,27 @@ QString startFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+// The print module: beside the program in the build tree, in its own folder where it is installed.
+PrintFunction printFunction()
+{
+    static PrintFunction print = nullptr;
+    QString reason;
+    for (const QString& folder : {QStringLiteral("."), QStringLiteral(DRAWDOTS_MODULE_DIR)}) {
+        if (print)
+            break;
+        QLibrary module(
+            QDir(QCoreApplication::applicationDirPath()).filePath(folder + QStringLiteral("/drawdots-print")));
+        print = reinterpret_cast<PrintFunction>(module.resolve(kPrintFunctionName));
+        reason = module.errorString();
+    }
+    if (!print) {
+        const QString message = QCoreApplication::translate(
+            "PictureMenu", "The picture could not be printed: the program's print module could not be loaded (%1).");
+        throw FormsError(message.arg(reason).toStdString());
+    }
+    return print;
 }
 
 } // namespace
@@ -116,25 +136,17 @@ void PictureMenu::saveTo(const QString& fileName)
 
 void PictureMenu::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Draw dots"));
-    const QSize area = m_surface->contentsRect().size();
-    printer.setPageOrientation(area.width() > area.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        printer.setOutputFileName(QDir(startFolder()).filePath(QStringLiteral("Draw dots.pdf")));
-    QPrintDialog dialog(&printer, m_surface->window());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    runHandler(m_surface, [this, &printer, area] {
-        const QString failed = QCoreApplication::translate(
-            "PictureMenu",
-            "The picture could not be printed: the printer or its file could not be opened. The drawing is kept.");
-        QPainter painter;
-        if (!painter.begin(&printer))
-            throw FormsError(failed.toStdString());
-        paintPicture(painter, m_surface->dots(), area, printer.resolution());
-        if (!painter.end())
-            throw FormsError(failed.toStdString());
+    runHandler(m_surface, [this] {
+        const QSize area = m_surface->contentsRect().size();
+        const PrintJob job{m_surface->window(), area, QDir(startFolder()).filePath(QStringLiteral("Draw dots.pdf")),
+                           [this, area](QPainter& painter, double dotsPerInch) {
+                               paintPicture(painter, m_surface->dots(), area, dotsPerInch);
+                           }};
+        if (printFunction()(job) == PrintOutcome::Failed)
+            throw FormsError(QCoreApplication::translate("PictureMenu",
+                                                         "The picture could not be printed: the printer "
+                                                         "or its file could not be opened. The drawing is kept.")
+                                 .toStdString());
     });
 }
 

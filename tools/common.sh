@@ -32,6 +32,7 @@ hardening_options() {
     HARDENING=(
         "-DCMAKE_CXX_FLAGS=$(env $flags dpkg-buildflags --get CPPFLAGS) $(env $flags dpkg-buildflags --get CXXFLAGS)"
         "-DCMAKE_EXE_LINKER_FLAGS=$(env $flags dpkg-buildflags --get LDFLAGS)"
+        "-DCMAKE_MODULE_LINKER_FLAGS=$(env $flags dpkg-buildflags --get LDFLAGS)"
     )
 }
 
