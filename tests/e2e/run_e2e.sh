@@ -494,6 +494,7 @@ for keys_suffix in "ctrl+s png" "ctrl+p pdf"; do
     key Return
     xsession_wait_for "$WAIT" test -s "$pictures/Draw dots.$suffix" || fail "$keys wrote no .$suffix file"
 done
+[[ $(xsession_pixel "$pictures/Draw dots.png" 80 40) == "#000000" ]] || fail "the saved PNG lacks the first dot at (80,40)"
 [[ $(head -c 5 "$pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
 pass "Ctrl+S saved the picture, and Ctrl+P printed it to a PDF"
 
