@@ -88,7 +88,7 @@ for which in "$@"; do
         few=$(column 1 2 | median)
         many=$(column 1000000 2 | median)
         echo "Peak resident memory, median of 3: after 1 press $few KiB, after 1,000,000 presses $many KiB," \
-            "$(apart "$few" "$many")"
+            "$(apart "$few" "$many"), $(awk -v a="$few" -v b="$many" 'BEGIN { printf "%.1f", (b - a) * 1024 / 999999 }') bytes a press"
         ;;
     startup)
         floor=${STARTUP_FLOOR:-$build/bench/startup_floor}

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace platform {
 
@@ -78,12 +79,21 @@ public:
     }
     QString text(QAccessible::Text kind) const override
     {
+        if (kind == QAccessible::Help)
+            return QCoreApplication::translate(
+                "PictureMenu", "Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.");
         if (kind != QAccessible::Description)
             return QAccessibleWidget::text(kind);
         return countText(static_cast<const DrawingSurface*>(widget())->pointsDrawn());
     }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.hasPopup = true;
+        return state;
+    }
 
-    void pointDrawn()
+    void countChanged()
     {
         QAccessibleEvent described(widget(), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
@@ -167,12 +177,57 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
         }
     }
 
-    ++m_pointsDrawn;
-    if (QAccessible::isActive())
-        static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(this))->pointDrawn();
+    m_dots.append({x, y, colour, m_drawWidth});
+    if (m_cleared) {
+        m_cleared.reset();
+        Q_EMIT undoClearChanged(false);
+    }
+    countChanged();
 
     const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
+}
+
+QImage DrawingSurface::picture()
+{
+    fitImage();
+    const QSize size = contentsRect().size();
+    const double ratio = m_image.devicePixelRatio();
+    QImage shown = m_image.copy(QRect(QPoint(0, 0), size * ratio));
+    if (shown.size() != size)
+        shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(1);
+    return shown;
+}
+
+void DrawingSurface::clear()
+{
+    if (m_dots.empty())
+        return;
+    m_cleared = Sheet{std::exchange(m_image, QImage()), std::exchange(m_dots, DotStore())};
+    fitImage();
+    update();
+    countChanged();
+    Q_EMIT undoClearChanged(true);
+}
+
+void DrawingSurface::undoClear()
+{
+    if (!m_cleared)
+        return;
+    m_image = std::move(m_cleared->image);
+    m_dots = std::move(m_cleared->dots);
+    m_cleared.reset();
+    fitImage();
+    update();
+    countChanged();
+    Q_EMIT undoClearChanged(false);
+}
+
+void DrawingSurface::countChanged()
+{
+    if (QAccessible::isActive())
+        static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(this))->countChanged();
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/dotstore.h"
 #include "platform/formserror.h"
 #include "platform/palette.h"
 
@@ -10,6 +11,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -30,8 +32,20 @@ public:
 
     // What has been drawn, in device pixels, without the border.
     const QImage& image() const { return m_image; }
-    // Points that left ink on the sheet; assistive technology reads the count.
-    long pointsDrawn() const { return m_pointsDrawn; }
+    // What the drawing area shows inside its border, one pixel per logical pixel.
+    QImage picture();
+    // The points that left ink on the sheet, as they were drawn; assistive technology reads the count.
+    const DotStore& dots() const { return m_dots; }
+    long pointsDrawn() const { return static_cast<long>(m_dots.size()); }
+
+    // Makes the sheet white again. What it held is kept until the next point is drawn, so
+    // that undoClear() can bring it back.
+    void clear();
+    void undoClear();
+    bool canUndoClear() const { return m_cleared.has_value(); }
+
+Q_SIGNALS:
+    void undoClearChanged(bool possible);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,10 +55,17 @@ protected:
 
 private:
     void fitImage();
+    void countChanged();
+
+    struct Sheet {
+        QImage image;
+        DotStore dots;
+    };
 
     QImage m_image;
+    DotStore m_dots;
+    std::optional<Sheet> m_cleared;
     std::int16_t m_drawWidth = 1;
-    long m_pointsDrawn = 0;
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/errorreport.h"
 #include "platform/formserror.h"
 #include "platform/heldkey.h"
+#include "platform/picturemenu.h"
 #include "platform/textboxaccessible.h"
 
 #include <QAccessibleWidget>
@@ -51,8 +52,11 @@ std::unique_ptr<Control> makeControl(const ControlDescription& description, QWid
         combo->setInsertPolicy(QComboBox::NoInsert);
         return std::make_unique<ComboBox>(description.name, combo);
     }
-    case ControlKind::PictureBox:
-        return std::make_unique<PictureBox>(description.name, new DrawingSurface(window));
+    case ControlKind::PictureBox: {
+        auto* surface = new DrawingSurface(window);
+        new PictureMenu(surface);
+        return std::make_unique<PictureBox>(description.name, surface);
+    }
     case ControlKind::Label: {
         auto* label = new QLabel(caption, window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

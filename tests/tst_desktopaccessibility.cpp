@@ -47,7 +47,7 @@ private:
 
 void DesktopAccessibilityTest::descriptionCountsThePointsDrawn_data()
 {
-    QTest::addColumn<QStringList>("presses"); // "X Y" in twips, one Draw each
+    QTest::addColumn<QStringList>("presses"); // "X Y" in twips, one Draw each; "clear" and "undo" by keyboard
     QTest::addColumn<QString>("description");
 
     QTest::newRow("each press counts, even at the same place")
@@ -55,6 +55,9 @@ void DesktopAccessibilityTest::descriptionCountsThePointsDrawn_data()
     QTest::newRow("a point beside the sheet leaves no ink and is not counted")
         << QStringList{"1200 600", "-300 600"} << "1 point drawn";
     QTest::newRow("a refused point is not counted") << QStringList{"1200 600", "1e39 600"} << "1 point drawn";
+    QTest::newRow("clear") << QStringList{"1200 600", "150 150", "clear"} << "No points drawn";
+    QTest::newRow("clear taken back") << QStringList{"1200 600", "150 150", "clear", "undo"} << "2 points drawn";
+    QTest::newRow("clear by a right click") << QStringList{"1200 600", "right click clear"} << "No points drawn";
 }
 
 void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
@@ -62,7 +65,27 @@ void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
     QFETCH(QStringList, presses);
     QFETCH(QString, description);
 
+    QList<QPoint> beforeClear;
     for (const QString& press : presses) {
+        QWidget* surface = m_window.surface();
+        if (press.endsWith("clear")) {
+            beforeClear = m_window.inkedPixels();
+            surface->setFocus();
+            if (press == "clear")
+                QTest::keyClick(surface, Qt::Key_F10, Qt::ShiftModifier);
+            else
+                QTest::mouseClick(m_window.window()->windowHandle(), Qt::RightButton, {}, surface->geometry().center());
+            // The menu takes the activation on Qt's offscreen platform, and gives it back.
+            QTRY_VERIFY(QApplication::activePopupWidget() && QApplication::activePopupWidget()->isActiveWindow());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_L); // C&lear
+            QTRY_VERIFY(m_window.window()->isActiveWindow());
+            QVERIFY(m_window.inkedPixels().isEmpty());
+        } else if (press == "undo") {
+            QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(m_window.inkedPixels(), beforeClear);
+        }
+        if (press.endsWith("clear") || press == "undo")
+            continue;
         const QStringList xy = press.split(' ');
         m_window.type("txtx", xy[0]);
         m_window.type("txty", xy[1]);

@@ -229,6 +229,8 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     const QPoint origin =
         (QPointF(surface->mapTo(m_window.window(), surface->contentsRect().topLeft())) * scale()).toPoint();
     QTRY_COMPARE(inkedPixels(store->copy(QRect(origin, shown.size())), shown.size()), inked);
+    // The picture copied and saved has one pixel per logical pixel, whatever the scale.
+    QCOMPARE(surface->picture().deviceIndependentSize(), QSizeF(surface->contentsRect().size()));
 }
 
 QTEST_MAIN(DesktopHighDpiTest)

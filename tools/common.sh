@@ -7,7 +7,7 @@
 readonly PACKAGES=(
     cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core
     xvfb openbox xdotool xclip imagemagick x11-utils clang-format valgrind
-    libxcb1-dev dpkg-dev file desktop-file-utils librsvg2-bin libbenchmark-dev
+    qt6-svg-dev libxcb1-dev dpkg-dev file desktop-file-utils librsvg2-bin libbenchmark-dev
     dbus at-spi2-core python3-pyatspi orca weston qt6-wayland
     devscripts lintian appstream man-db reuse time
 )
@@ -32,6 +32,7 @@ hardening_options() {
     HARDENING=(
         "-DCMAKE_CXX_FLAGS=$(env $flags dpkg-buildflags --get CPPFLAGS) $(env $flags dpkg-buildflags --get CXXFLAGS)"
         "-DCMAKE_EXE_LINKER_FLAGS=$(env $flags dpkg-buildflags --get LDFLAGS)"
+        "-DCMAKE_MODULE_LINKER_FLAGS=$(env $flags dpkg-buildflags --get LDFLAGS)"
     )
 }
 

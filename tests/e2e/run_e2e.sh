@@ -293,7 +293,8 @@ echo "== Starting X, the window manager and $program"
 xsession_start || fail "no X session"
 shot="$XSESSION_DIR/screen.png"
 echo "X display $DISPLAY"
-xsession_launch "$program"
+mkdir -p "$XSESSION_DIR/home/Pictures"
+HOME=$XSESSION_DIR/home xsession_launch "$program"
 
 window=$(xsession_find_window "Draw dots" $((WAIT * 4))) || fail "the program's window did not appear"
 xsession_wait_active "$window" "$WAIT" || fail "the window manager did not activate the program's window"
@@ -518,6 +519,19 @@ red_pixels+=("${second_disc[@]}")
 key Escape
 xsession_wait_for "$WAIT" report_gone ${#red_pixels[@]} || fail "Escape left the thickness note"
 expect_only_pixels "${red_pixels[@]}"
+
+echo "== Ctrl+S and Ctrl+P, each with Return in its dialog: \"Draw dots.png\" and \"Draw dots.pdf\" in Pictures"
+pictures=$XSESSION_DIR/home/Pictures
+for keys_suffix in "ctrl+s png" "ctrl+p pdf"; do
+    read -r keys suffix <<<"$keys_suffix"
+    key "$keys"
+    xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after $keys"
+    key Return
+    xsession_wait_for "$WAIT" test -s "$pictures/Draw dots.$suffix" || fail "$keys wrote no .$suffix file"
+done
+[[ $(xsession_pixel "$pictures/Draw dots.png" 80 40) == "#000000" ]] || fail "the saved PNG lacks the first dot at (80,40)"
+[[ $(head -c 5 "$pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
+pass "Ctrl+S saved the picture, and Ctrl+P printed it to a PDF"
 
 echo "== Closing the window with Alt+F4 while an error report shows"
 click_on Text3

@@ -43,7 +43,7 @@ entry_value() {
 
 check_root() {
     local expected actual entry program icon colours output status
-    expected=$(printf '%s\n' usr/bin/drawdots usr/share/applications/$id.desktop \
+    expected=$(printf '%s\n' usr/bin/drawdots usr/lib/drawdots/plugins/drawdots-print.so usr/share/applications/$id.desktop \
         usr/share/doc/drawdots/changelog.gz usr/share/doc/drawdots/copyright \
         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/drawdots.1.gz \
         usr/share/metainfo/$id.metainfo.xml | sort)
