@@ -84,6 +84,9 @@ PictureMenu::PictureMenu(DrawingSurface* surface) : QObject(surface), m_surface(
     surface->addAction(keys);
     connect(keys, &QAction::triggered, this, [this] {
         popUp(m_surface->contentsRect().topLeft() + QPoint(m_surface->lineWidth(), m_surface->lineWidth()));
+        // Opened from the keyboard, its first item is the one the keys move from, and the one a
+        // screen reader names as the menu opens.
+        m_menu->setActiveAction(m_menu->actions().constFirst());
     });
     surface->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(surface, &QWidget::customContextMenuRequested, this, &PictureMenu::popUp);
