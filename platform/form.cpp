@@ -8,7 +8,7 @@
 #include "platform/formserror.h"
 #include "platform/heldkey.h"
 #include "platform/picturemenu.h"
-#include "platform/textboxaccessible.h"
+#include "platform/toolkitaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -44,7 +44,6 @@ std::unique_ptr<Control> makeControl(const ControlDescription& description, QWid
         return std::make_unique<CommandButton>(description.name, button);
     }
     case ControlKind::TextBox:
-        presentTextBoxesWhole();
         return std::make_unique<TextBox>(description.name, new QLineEdit(window));
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(window);
@@ -79,6 +78,7 @@ public:
         // Before the title is set: while assistive technology listens, that announcement
         // already makes the interface it reads, and the toolkit keeps it for good.
         QAccessible::installFactory(windowAccessible);
+        mendToolkitAccessibility();
     }
 
 private:

@@ -75,7 +75,7 @@ steps=(
     "Tab past the drawing area to the list holding 4 Red|Tab Tab|Colour editable combo box. 4 Red."
     "colour 99, Draw pressed|9 9 shift+Tab shift+Tab space|notification The colour \"99\" is not one of the colour numbers 0 to 15.|once"
     "Escape, the note goes; Tab to the drawing area|Escape Tab|Drawing area canvas. 4 points drawn."
-    "open the drawing area's menu|shift+F10|Copy picture."
+    "open the drawing area's menu|shift+F10|Copy picture Ctrl+C."
     "down to Clear and choose it|Down Down Down Return|notification No points drawn.|once"
     "take it back|ctrl+z|notification 4 points drawn.|again"
 )

@@ -1,23 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/textboxaccessible.h"
+#include "platform/toolkitaccessible.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace platform {
 
 namespace {
 
-// Hands every question on to the toolkit's own interface for the box, but the attribute run.
-class TextBoxAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
+// Hands every question on to the toolkit's own interface for the same object.
+class ToolkitAccessible : public QAccessibleInterface {
 public:
-    TextBoxAccessible(QAccessibleInterface* toolkits, QAccessibleTextInterface* text)
-        : m_toolkits(toolkits), m_text(text)
-    {
-    }
-    ~TextBoxAccessible() override { QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(m_toolkits)); }
+    explicit ToolkitAccessible(QAccessibleInterface* toolkits) : m_toolkits(toolkits) {}
+    ~ToolkitAccessible() override { QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(m_toolkits)); }
 
     bool isValid() const override { return m_toolkits->isValid(); }
     QObject* object() const override { return m_toolkits->object(); }
@@ -39,11 +38,37 @@ public:
     QAccessible::State state() const override { return m_toolkits->state(); }
     QColor foregroundColor() const override { return m_toolkits->foregroundColor(); }
     QColor backgroundColor() const override { return m_toolkits->backgroundColor(); }
+    void* interface_cast(QAccessible::InterfaceType type) override { return m_toolkits->interface_cast(type); }
+
+private:
+    QAccessibleInterface* m_toolkits;
+};
+
+// The toolkit's own interface, which ask makes it build while ours stand aside.
+template <typename Ask> QAccessibleInterface* toolkitsOwn(Ask ask)
+{
+    static bool asking = false;
+    if (asking)
+        return nullptr;
+    asking = true;
+    QAccessibleInterface* toolkits = ask();
+    asking = false;
+    return toolkits;
+}
+
+// A text box whose text is one run without attributes.
+class TextBoxAccessible : public ToolkitAccessible, public QAccessibleTextInterface {
+public:
+    TextBoxAccessible(QAccessibleInterface* toolkits, QAccessibleTextInterface* text)
+        : ToolkitAccessible(toolkits), m_text(text)
+    {
+    }
+
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
-        return m_toolkits->interface_cast(type);
+        return ToolkitAccessible::interface_cast(type);
     }
 
     void selection(int index, int* start, int* end) const override { m_text->selection(index, start, end); }
@@ -78,31 +103,82 @@ public:
     }
 
 private:
-    QAccessibleInterface* m_toolkits;
     QAccessibleTextInterface* m_text;
 };
 
-QAccessibleInterface* textBoxAccessible(const QString& className, QObject* object)
+// A menu item whose shortcut stands where a screen reader reads one: third, after the
+// mnemonic and the full key path. The toolkit gives none for the item's action.
+class MenuItemAccessible : public ToolkitAccessible, public QAccessibleActionInterface {
+public:
+    MenuItemAccessible(QAccessibleInterface* toolkits, QAccessibleActionInterface* actions)
+        : ToolkitAccessible(toolkits), m_actions(actions)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return ToolkitAccessible::interface_cast(type);
+    }
+
+    QStringList actionNames() const override { return m_actions->actionNames(); }
+    QString localizedActionName(const QString& name) const override { return m_actions->localizedActionName(name); }
+    QString localizedActionDescription(const QString& name) const override
+    {
+        return m_actions->localizedActionDescription(name);
+    }
+    void doAction(const QString& name) override { m_actions->doAction(name); }
+    QStringList keyBindingsForAction(const QString&) const override
+    {
+        return {QString(), QString(), text(QAccessible::Accelerator)};
+    }
+
+private:
+    QAccessibleActionInterface* m_actions;
+};
+
+QAccessibleInterface* textBoxAccessible(QObject* object)
 {
-    static bool askingTheToolkit = false;
-    if (askingTheToolkit || className != QLatin1String("QLineEdit"))
-        return nullptr;
     // The boxes of the window itself; a list's own edit field is the list's to present.
     const auto* box = qobject_cast<QLineEdit*>(object);
     if (!box || !box->parentWidget() || !box->parentWidget()->isWindow())
         return nullptr;
-    askingTheToolkit = true;
-    QAccessibleInterface* toolkits = QAccessible::queryAccessibleInterface(object);
-    askingTheToolkit = false;
+    QAccessibleInterface* toolkits = toolkitsOwn([object] { return QAccessible::queryAccessibleInterface(object); });
     QAccessibleTextInterface* text = toolkits ? toolkits->textInterface() : nullptr;
     return text ? new TextBoxAccessible(toolkits, text) : nullptr;
 }
 
+QAccessibleInterface* menuItemAccessible(QObject* object)
+{
+    // The toolkit builds a menu item's interface only as a child of its menu's.
+    auto* action = qobject_cast<QAction*>(object);
+    QMenu* menu = action ? qobject_cast<QMenu*>(action->parent()) : nullptr;
+    const int index = menu ? int(menu->actions().indexOf(action)) : -1;
+    if (index < 0 || action->shortcut().isEmpty())
+        return nullptr;
+    QAccessibleInterface* toolkits = toolkitsOwn([menu, index]() -> QAccessibleInterface* {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(menu);
+        return list ? list->child(index) : nullptr;
+    });
+    QAccessibleActionInterface* actions = toolkits ? toolkits->actionInterface() : nullptr;
+    return actions ? new MenuItemAccessible(toolkits, actions) : nullptr;
+}
+
+QAccessibleInterface* mendedAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QLineEdit"))
+        return textBoxAccessible(object);
+    if (className == QLatin1String("QAction"))
+        return menuItemAccessible(object);
+    return nullptr;
+}
+
 } // namespace
 
-void presentTextBoxesWhole()
+void mendToolkitAccessibility()
 {
-    QAccessible::installFactory(textBoxAccessible);
+    QAccessible::installFactory(mendedAccessible);
 }
 
 } // namespace platform
