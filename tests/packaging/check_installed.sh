@@ -62,6 +62,17 @@ check_root() {
     [[ $(entry_value Terminal "$entry") == false ]] || fail "the entry does not say Terminal=false"
     [[ -n $(entry_value StartupWMClass "$entry") ]] || fail "the entry names no StartupWMClass for its window"
     pass "the menu shows \"Draw dots\" among graphics programs"
+    # In German and French the menu and the software centre show the name the window shows.
+    metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+    for named in "de:Punkte zeichnen" "fr:Dessiner des points"; do
+        lang=${named%%:*} name=${named#*:}
+        [[ $(entry_value "Name\\[$lang\\]" "$entry") == "$name" && -n $(entry_value "Comment\\[$lang\\]" "$entry") ]] ||
+            fail "the entry has no Name[$lang]=$name and Comment[$lang]"
+        grep -q "<name xml:lang=\"$lang\">$name</name>" "$metainfo" && grep -q "<summary xml:lang=\"$lang\">" "$metainfo" &&
+            [[ $(grep -c "<p xml:lang=\"$lang\">" "$metainfo") -eq $(grep -c "<p>" "$metainfo") ]] ||
+            fail "the metainfo lacks the name \"$name\", a summary or a paragraph in $lang"
+        pass "in $lang the entry and the metainfo say \"$name\""
+    done
 
     program=$(entry_value Exec "$entry")
     program=${program%% *}
@@ -121,9 +132,9 @@ package)
     [[ $depends == *libqt6widgets6* ]] || fail "Depends does not name the Qt 6 widgets library: $depends"
     pass "Depends: $depends"
     # Without the first, on a Wayland session with no X server the program cannot start.
-    [[ $(dpkg-deb -f "$deb" Recommends) == "qt6-wayland, libqt6svg6" ]] ||
-        fail "Recommends is not qt6-wayland and libqt6svg6: $(dpkg-deb -f "$deb" Recommends)"
-    pass "Recommends qt6-wayland and libqt6svg6"
+    [[ $(dpkg-deb -f "$deb" Recommends) == "qt6-wayland, libqt6svg6, qt6-translations-l10n" ]] ||
+        fail "Recommends is not qt6-wayland, libqt6svg6 and qt6-translations-l10n: $(dpkg-deb -f "$deb" Recommends)"
+    pass "Recommends qt6-wayland, libqt6svg6 and qt6-translations-l10n"
     [[ $(dpkg-deb -f "$deb" Maintainer) == "$maintainer" ]] ||
         fail "the Maintainer is $(dpkg-deb -f "$deb" Maintainer), not $maintainer from DEBEMAIL"
     pass "Maintainer: $maintainer, from DEBEMAIL"
