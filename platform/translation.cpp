@@ -38,13 +38,8 @@ Translations::Translations(const QStringList& languages)
     }
 }
 
-Translations::~Translations()
-{
-    if (m_toolkit)
-        QCoreApplication::removeTranslator(m_toolkit.get());
-    if (m_program)
-        QCoreApplication::removeTranslator(m_program.get());
-}
+// A translator takes itself out of the application as it goes.
+Translations::~Translations() = default;
 
 std::string translated(std::string_view context, std::string_view text)
 {

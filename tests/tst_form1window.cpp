@@ -211,7 +211,7 @@ void Form1WindowTest::everyTextInThePersonsLanguage_data()
     QTest::addColumn<QString>("undo");          // the first entry of a text box's context menu
     QTest::addColumn<QStringList>("kept");      // texts that read as in English; "*": all
 
-    QTest::newRow("C") << QStringList{"C"} << "&Undo" << QStringList{"*"};
+    QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"};
     QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"};
     QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"};
     QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"};
@@ -222,8 +222,7 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
     QFETCH(QStringList, languages);
     QFETCH(QString, undo);
     QFETCH(QStringList, kept);
-    // Every text the window shows or gives assistive technology, the count after two presses.
-    const auto texts = [this] {
+    const auto texts = [this] { // all the window shows or tells assistive technology, the count after two presses
         pressDraw();
         pressDraw();
         QStringList all{m_window.window()->windowTitle(), find<QPushButton>("cmdDraw")->text(),
