@@ -15,6 +15,7 @@
 #include <qdrawutil.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -26,9 +27,14 @@ constexpr int kBorderWidth = 2;
 
 QString countText(long count)
 {
+    // One point has a text of its own, so that English needs no translation to say it; other
+    // languages choose their plural forms from the count.
     if (count == 0)
-        return QStringLiteral("No points drawn");
-    return count == 1 ? QStringLiteral("1 point drawn") : QStringLiteral("%1 points drawn").arg(count);
+        return QCoreApplication::translate("DrawingSurface", "No points drawn");
+    if (count == 1)
+        return QCoreApplication::translate("DrawingSurface", "1 point drawn");
+    const int shown = static_cast<int>(std::min(count, long{INT_MAX}));
+    return QCoreApplication::translate("DrawingSurface", "%n points drawn", nullptr, shown);
 }
 
 // The count of points drawn as a notification, which screen readers speak when it is said to
@@ -123,7 +129,7 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
     setLineWidth(kBorderWidth);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Drawing area"));
+    setAccessibleName(QCoreApplication::translate("DrawingSurface", "Drawing area"));
 }
 
 Status DrawingSurface::setDrawWidth(std::int16_t width)

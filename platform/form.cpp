@@ -32,9 +32,18 @@ int pixels(int twips)
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
+// A caption as the person reads it: the stored English text is the source of its translation,
+// looked up under the window's name.
+QString shownText(const std::string& windowName, const std::string& text)
+{
+    if (text.empty())
+        return {};
+    return QCoreApplication::translate(windowName.c_str(), text.c_str());
+}
+
 std::unique_ptr<Control> makeControl(const ControlDescription& description, QWidget* window)
 {
-    const QString caption = QString::fromStdString(description.caption);
+    const QString caption = shownText(window->objectName().toStdString(), description.caption);
     switch (description.kind) {
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(caption, window);
@@ -95,7 +104,7 @@ private:
 Form::Form(const FormDescription& description) : m_name(description.name), m_window(std::make_unique<FormWindow>())
 {
     m_window->setObjectName(QString::fromStdString(description.name));
-    m_window->setWindowTitle(QString::fromStdString(description.caption));
+    m_window->setWindowTitle(shownText(m_name, description.caption));
     QFont font = m_window->font();
     font.setPixelSize(kFontPixelSize);
     m_window->setFont(font);
@@ -169,7 +178,7 @@ void Form::setAccessibleName(std::string_view controlName, std::string_view name
     // A label standing for the control, never shown. On Linux the toolkit names a list that
     // takes typing by the text it holds, whatever name it is given, and keeps its name for a
     // label that stands for it.
-    auto* label = new QLabel(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), m_window.get());
+    auto* label = new QLabel(shownText(m_name, std::string(name)), m_window.get());
     label->setBuddy(widget);
     label->hide();
 }

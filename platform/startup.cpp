@@ -4,6 +4,7 @@
 #include "platform/startup.h"
 
 #include "platform/form.h"
+#include "platform/translation.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -155,6 +156,7 @@ void startProgram(int& argc, char** argv, const ProjectDescription& project)
         const auto id = QString::fromUtf8(project.applicationId.data(), qsizetype(project.applicationId.size()));
         QGuiApplication::setDesktopFileName(id);
         QApplication::setWindowIcon(builtInIcon(id));
+        const Translations translations;
         Form form(entry->describe());
         const std::shared_ptr<void> program = entry->attach(form);
         form.load();

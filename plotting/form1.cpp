@@ -7,6 +7,7 @@
 #include "platform/conversions.h"
 #include "platform/form.h"
 #include "platform/palette.h"
+#include "platform/translation.h"
 #include "plotting/colourlist.h"
 
 namespace plotting {
@@ -21,8 +22,9 @@ Form1::Form1(Form& form)
 
 void Form1::Form_Load()
 {
+    // In the person's language; each entry keeps its leading colour number, which is what counts.
     for (const std::string_view entry : kColourList)
-        Combo1.AddItem(entry);
+        Combo1.AddItem(translated("Form1", entry));
 }
 
 void Form1::Combo1_LostFocus()

@@ -4,12 +4,14 @@
 #include "platform/drawingsurface.h"
 #include "platform/errorreport.h"
 #include "platform/form.h"
+#include "platform/translation.h"
 #include "plotting/form1.h"
 #include "window/form1layout.h"
 #include "window/form1window.h"
 #include "window/storedrecord.h"
 #include "windowfixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +40,8 @@ private Q_SLOTS:
     void controlsStandWhereTheLayoutSays();
     void shownWindowMatchesTheStoredRecord();
     void captionsStayWholeAndVisible();
+    void everyTextInThePersonsLanguage_data();
+    void everyTextInThePersonsLanguage();
     void labelsLieBeneathTheBoxes();
     void focusStartsOnTheDrawingSurface();
     void tabVisitsControlsInOrderAndComesBack();
@@ -199,6 +203,51 @@ void Form1WindowTest::captionsStayWholeAndVisible()
     }
     auto* button = find<QPushButton>("cmdDraw");
     QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
+}
+
+void Form1WindowTest::everyTextInThePersonsLanguage_data()
+{
+    QTest::addColumn<QStringList>("languages"); // the person's, most wanted first
+    QTest::addColumn<QString>("undo");          // the first entry of a text box's context menu
+    QTest::addColumn<QStringList>("kept");      // texts that read as in English; "*": all
+
+    QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"};
+    QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"};
+    QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"};
+    QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"};
+}
+
+void Form1WindowTest::everyTextInThePersonsLanguage()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, undo);
+    QFETCH(QStringList, kept);
+    const auto texts = [this] { // all the window shows or tells assistive technology, the count after two presses
+        pressDraw();
+        pressDraw();
+        QStringList all{m_window.window()->windowTitle(), find<QPushButton>("cmdDraw")->text(),
+                        surface()->accessibleName(),
+                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Description)};
+        for (auto* label : m_window.window()->findChildren<QLabel*>())
+            all << label->text();
+        for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i)
+            all << find<QComboBox>("Combo1")->itemText(i);
+        type("Text3", "0,5"); // refused, and with a decimal comma
+        m_window.letTypingPause();
+        return all << m_window.shownNotes();
+    };
+    const QStringList english = texts();
+    m_window.close();
+    const platform::Translations translations(languages);
+    QVERIFY(m_window.open());
+    const QStringList shown = texts();
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        QVERIFY2((shown[i] == english[i]) == (kept.contains(shown[i]) || kept.contains("*")), qPrintable(shown[i]));
+    captionsStayWholeAndVisible();
+    for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i) // the number picks the colour
+        QCOMPARE(find<QComboBox>("Combo1")->itemText(i).section(' ', 0, 0), QString::number(i));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
+    QCOMPARE(shown.last().contains("\"0.5\""), !kept.contains("*")); // where a comma is the decimal sign
 }
 
 void Form1WindowTest::labelsLieBeneathTheBoxes()

@@ -10,6 +10,7 @@ readonly PACKAGES=(
     qt6-svg-dev libxcb1-dev dpkg-dev file desktop-file-utils librsvg2-bin libbenchmark-dev
     dbus at-spi2-core python3-pyatspi orca weston qt6-wayland
     devscripts lintian appstream man-db reuse time
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
 )
 
 install_missing_packages() {

@@ -62,6 +62,10 @@ check_root() {
     [[ $(entry_value Terminal "$entry") == false ]] || fail "the entry does not say Terminal=false"
     [[ -n $(entry_value StartupWMClass "$entry") ]] || fail "the entry names no StartupWMClass for its window"
     pass "the menu shows \"Draw dots\" among graphics programs"
+    for lang in de:"Punkte zeichnen" fr:"Dessiner des points"; do # the name the window shows in that language
+        [[ $(entry_value "Name\\[${lang%%:*}\\]" "$entry") == "${lang#*:}" && -n $(entry_value "Comment\\[${lang%%:*}\\]" "$entry") ]] &&
+            grep -q "<name xml:lang=\"${lang%%:*}\">${lang#*:}<" "$root/usr/share/metainfo/$id.metainfo.xml" || fail "no $lang"
+    done
 
     program=$(entry_value Exec "$entry")
     program=${program%% *}
@@ -121,9 +125,9 @@ package)
     [[ $depends == *libqt6widgets6* ]] || fail "Depends does not name the Qt 6 widgets library: $depends"
     pass "Depends: $depends"
     # Without the first, on a Wayland session with no X server the program cannot start.
-    [[ $(dpkg-deb -f "$deb" Recommends) == "qt6-wayland, libqt6svg6" ]] ||
-        fail "Recommends is not qt6-wayland and libqt6svg6: $(dpkg-deb -f "$deb" Recommends)"
-    pass "Recommends qt6-wayland and libqt6svg6"
+    [[ $(dpkg-deb -f "$deb" Recommends) == "qt6-wayland, libqt6svg6, qt6-translations-l10n" ]] ||
+        fail "Recommends is not qt6-wayland, libqt6svg6 and qt6-translations-l10n: $(dpkg-deb -f "$deb" Recommends)"
+    pass "Recommends qt6-wayland, libqt6svg6 and qt6-translations-l10n"
     [[ $(dpkg-deb -f "$deb" Maintainer) == "$maintainer" ]] ||
         fail "the Maintainer is $(dpkg-deb -f "$deb" Maintainer), not $maintainer from DEBEMAIL"
     pass "Maintainer: $maintainer, from DEBEMAIL"

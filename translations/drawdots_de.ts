@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>DrawingSurface</name>
+    <message>
+        <source>No points drawn</source>
+        <translation>Keine Punkte gezeichnet</translation>
+    </message>
+    <message>
+        <source>1 point drawn</source>
+        <translation>1 Punkt gezeichnet</translation>
+    </message>
+    <message>
+        <source>Drawing area</source>
+        <translation>Zeichenfläche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points drawn</source>
+        <translation>
+            <numerusform>%n Punkt gezeichnet</numerusform>
+            <numerusform>%n Punkte gezeichnet</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Draw dots</source>
+        <translation>Punkte zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Dicke</translation>
+    </message>
+    <message>
+        <source>Y coor</source>
+        <translation>Y-Koord.</translation>
+    </message>
+    <message>
+        <source>X coor</source>
+        <translation>X-Koord.</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <extracomment>The colour list&apos;s name for assistive technology; it has no label on screen.</extracomment>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>0 Black</source>
+        <extracomment>Colour list entries: keep the leading number and its space, which pick the colour.</extracomment>
+        <translation>0 Schwarz</translation>
+    </message>
+    <message>
+        <source>1 Blue</source>
+        <translation>1 Blau</translation>
+    </message>
+    <message>
+        <source>2 Green</source>
+        <translation>2 Grün</translation>
+    </message>
+    <message>
+        <source>3 Cyan</source>
+        <translation>3 Cyan</translation>
+    </message>
+    <message>
+        <source>4 Red</source>
+        <translation>4 Rot</translation>
+    </message>
+    <message>
+        <source>5 Magenta</source>
+        <translation>5 Magenta</translation>
+    </message>
+    <message>
+        <source>6 Yellow</source>
+        <translation>6 Gelb</translation>
+    </message>
+    <message>
+        <source>7 White</source>
+        <translation>7 Weiß</translation>
+    </message>
+    <message>
+        <source>8 Gray</source>
+        <translation>8 Grau</translation>
+    </message>
+    <message>
+        <source>9 Light Blue</source>
+        <translation>9 Hellblau</translation>
+    </message>
+    <message>
+        <source>10 Light Green</source>
+        <translation>10 Hellgrün</translation>
+    </message>
+    <message>
+        <source>11 Light Cyan</source>
+        <translation>11 Hellcyan</translation>
+    </message>
+    <message>
+        <source>12 Light Red</source>
+        <translation>12 Hellrot</translation>
+    </message>
+    <message>
+        <source>13 Light Magenta</source>
+        <translation>13 Hellmagenta</translation>
+    </message>
+    <message>
+        <source>14 Light Yellow</source>
+        <translation>14 Hellgelb</translation>
+    </message>
+    <message>
+        <source>15 Bright White</source>
+        <translation>15 Reinweiß</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>The point at %1, %2 lies outside the drawing area.</source>
+        <translation>Der Punkt bei %1, %2 liegt außerhalb der Zeichenfläche.</translation>
+    </message>
+    <message>
+        <source>%1 Write %2 with a point.</source>
+        <translation>%1 Schreiben Sie %2 mit Punkt.</translation>
+    </message>
+    <message>
+        <source>The program ran out of memory; what was drawn so far is kept.</source>
+        <translation>Dem Programm ging der Speicher aus; was bisher gezeichnet wurde, bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Something went wrong inside the program: %1</source>
+        <translation>Im Programm ist etwas schiefgegangen: %1</translation>
+    </message>
+    <message>
+        <source>Something went wrong inside the program; what was drawn so far is kept.</source>
+        <translation>Im Programm ist etwas schiefgegangen; was bisher gezeichnet wurde, bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>numbers from -1.79e308 to 1.79e308</source>
+        <translation>Zahlen von -1.79e308 bis 1.79e308</translation>
+    </message>
+    <message>
+        <source>whole numbers from -32768 to 32767</source>
+        <translation>ganze Zahlen von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>coordinate</source>
+        <translation>Koordinate</translation>
+    </message>
+    <message>
+        <source>coordinates from -3.4e38 to 3.4e38</source>
+        <translation>Koordinaten von -3.4e38 bis 3.4e38</translation>
+    </message>
+    <message>
+        <source>pen width</source>
+        <translation>Stiftbreite</translation>
+    </message>
+    <message>
+        <source>pen widths from 1 to 32767</source>
+        <translation>Stiftbreiten von 1 bis 32767</translation>
+    </message>
+    <message>
+        <source>The %1 is missing: %2 are allowed.</source>
+        <translation>Die %1 fehlt: erlaubt sind %2.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is too small: %3 are allowed.</source>
+        <translation>Die %1 %2 ist zu klein: erlaubt sind %3.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is too large: %3 are allowed.</source>
+        <translation>Die %1 %2 ist zu groß: erlaubt sind %3.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a number: %3 are allowed.</source>
+        <translation>Die %1 %2 ist keine Zahl: erlaubt sind %3.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is out of range: %3 are allowed.</source>
+        <translation>Die %1 %2 liegt außerhalb des Bereichs: erlaubt sind %3.</translation>
+    </message>
+    <message>
+        <source>The colour number %1 is not one of the colour numbers 0 to 15.</source>
+        <translation>Die Farbnummer %1 ist keine der Farbnummern 0 bis 15.</translation>
+    </message>
+    <message>
+        <source>The colour %1 is not one of the colour numbers 0 to 15.</source>
+        <translation>Die Farbe %1 ist keine der Farbnummern 0 bis 15.</translation>
+    </message>
+    <message>
+        <source>Only the first two characters of %1 count: %2 is not one of the colours 0 to 15.</source>
+        <translation>Nur die ersten zwei Zeichen von %1 zählen: %2 ist keine der Farben 0 bis 15.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureMenu</name>
+    <message>
+        <source>Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.</source>
+        <translation>Umschalt+F10 oder die Menütaste öffnet ein Menü zum Kopieren, Speichern, Drucken oder Leeren des Bildes.</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
+        <translation>Das Bild konnte nicht gedruckt werden: Das Druckmodul des Programms ließ sich nicht laden (%1).</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as…</source>
+        <translation>Bild &amp;speichern unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo clear</source>
+        <translation>Leeren &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Bild speichern unter</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: the printer or its file could not be opened. The drawing is kept.</source>
+        <translation>Das Bild konnte nicht gedruckt werden: Der Drucker oder seine Datei ließ sich nicht öffnen. Die Zeichnung bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2. The drawing is kept, and no file was changed.</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2. Die Zeichnung bleibt erhalten, keine Datei wurde geändert.</translation>
+    </message>
+    <message>
+        <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
+        <translation>Bilder werden als PNG (.png) oder SVG (.svg) gespeichert</translation>
+    </message>
+</context>
+</TS>
