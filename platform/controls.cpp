@@ -5,8 +5,8 @@
 
 #include "platform/conversions.h"
 #include "platform/drawingsurface.h"
-#include "platform/errorreport.h"
 #include "platform/formserror.h"
+#include "platform/notes/errorreport.h"
 
 #include <QApplication>
 #include <QComboBox>

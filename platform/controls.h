@@ -91,6 +91,8 @@ public:
     // Plot at absolute coordinates, in the colour given.
     static constexpr int kAbsoluteWithColour = 2;
 
+    DrawingSurface* surface() const { return m_surface; }
+
     std::int16_t DrawWidth() const;
     // The pen width in pixels of later points, 1 to 32767.
     void setDrawWidth(std::int16_t width);

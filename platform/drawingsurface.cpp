@@ -5,17 +5,15 @@
 
 #include "platform/conversions.h"
 #include "platform/formdescription.h"
-#include "platform/noteboard.h"
+#include "platform/notes/errorreport.h"
+#include "platform/surfaceaccessible.h"
 
-#include <QAccessibleObject>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -25,111 +23,19 @@ namespace {
 
 constexpr int kBorderWidth = 2;
 
-QString countText(long count)
-{
-    // One point has a text of its own, so that English needs no translation to say it; other
-    // languages choose their plural forms from the count.
-    if (count == 0)
-        return QCoreApplication::translate("DrawingSurface", "No points drawn");
-    if (count == 1)
-        return QCoreApplication::translate("DrawingSurface", "1 point drawn");
-    const int shown = static_cast<int>(std::min(count, long{INT_MAX}));
-    return QCoreApplication::translate("DrawingSurface", "%n points drawn", nullptr, shown);
-}
-
-// The count of points drawn as a notification, which screen readers speak when it is said to
-// show, wherever the focus is: a changed description is spoken only while the surface has the
-// focus, and the toolkit sends it without its text. It has nothing on the screen.
-class CountNotice : public QAccessibleObject {
-public:
-    explicit CountNotice(QObject* notice) : QAccessibleObject(notice) {}
-
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(surface()); }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text kind) const override
-    {
-        return kind == QAccessible::Name ? countText(surface()->pointsDrawn()) : QString();
-    }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State nothingOnScreen;
-        nothingOnScreen.invisible = true;
-        return nothingOnScreen;
-    }
-
-private:
-    DrawingSurface* surface() const { return static_cast<DrawingSurface*>(object()->parent()); }
-};
-
-// What assistive technology is told of a drawing surface. Its description is worked out only
-// when asked for, so a plot costs no more than counting.
-class SurfaceAccessible : public QAccessibleWidget {
-public:
-    explicit SurfaceAccessible(DrawingSurface* surface)
-        : QAccessibleWidget(surface, QAccessible::Canvas), m_notice(new QObject(surface))
-    {
-        QAccessible::registerAccessibleInterface(new CountNotice(m_notice));
-    }
-
-    int childCount() const override { return 1; }
-    QAccessibleInterface* child(int index) const override
-    {
-        return index == 0 ? QAccessible::queryAccessibleInterface(m_notice) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child && child->object() == m_notice ? 0 : -1;
-    }
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Help)
-            return QCoreApplication::translate(
-                "PictureMenu", "Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.");
-        if (kind != QAccessible::Description)
-            return QAccessibleWidget::text(kind);
-        return countText(static_cast<const DrawingSurface*>(widget())->pointsDrawn());
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.hasPopup = true;
-        return state;
-    }
-
-    void countChanged()
-    {
-        QAccessibleEvent described(widget(), QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
-        QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
-    }
-
-private:
-    QObject* m_notice;
-};
-
-QAccessibleInterface* surfaceAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(DrawingSurface::staticMetaObject.className()))
-        return new SurfaceAccessible(static_cast<DrawingSurface*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
 {
     // First of all: while assistive technology listens, the first change announced (such as
     // the name below) makes the interface it reads, and the toolkit keeps it for good.
-    QAccessible::installFactory(surfaceAccessible);
+    installSurfaceAccessibility();
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QCoreApplication::translate("DrawingSurface", "Drawing area"));
+    letNotesCover(this);
 }
 
 Status DrawingSurface::setDrawWidth(std::int16_t width)
@@ -159,9 +65,8 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     // A disc that misses what the area shows leaves the person seeing nothing: say where it went.
     const QSize shown = contentsRect().size() * ratio;
     if (cx + radius <= 0 || cy + radius <= 0 || cx - radius >= shown.width() || cy - radius >= shown.height()) {
-        NoteBoard::of(this).tell(
-            this, QCoreApplication::translate("Note", "The point at %1, %2 lies outside the drawing area.")
-                      .arg(QString::fromStdString(textFromNumber(x)), QString::fromStdString(textFromNumber(y))));
+        tell(this, QCoreApplication::translate("Note", "The point at %1, %2 lies outside the drawing area.")
+                       .arg(QString::fromStdString(textFromNumber(x)), QString::fromStdString(textFromNumber(y))));
     }
 
     // Clip in floating point first, so far-away points cannot overflow an int.
@@ -232,8 +137,7 @@ void DrawingSurface::undoClear()
 
 void DrawingSurface::countChanged()
 {
-    if (QAccessible::isActive())
-        static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(this))->countChanged();
+    announceCount(this);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)

@@ -34,6 +34,10 @@ public:
     const QImage& image() const { return m_image; }
     // What the drawing area shows inside its border, one pixel per logical pixel.
     QImage picture();
+    // How to use the surface beyond what its role tells, for assistive technology.
+    const QString& accessibleHelp() const { return m_accessibleHelp; }
+    void setAccessibleHelp(const QString& help) { m_accessibleHelp = help; }
+
     // The points that left ink on the sheet, as they were drawn; assistive technology reads the count.
     const DotStore& dots() const { return m_dots; }
     long pointsDrawn() const { return static_cast<long>(m_dots.size()); }
@@ -66,6 +70,7 @@ private:
     DotStore m_dots;
     std::optional<Sheet> m_cleared;
     std::int16_t m_drawWidth = 1;
+    QString m_accessibleHelp;
 };
 
 } // namespace platform

@@ -4,10 +4,9 @@
 #include "platform/form.h"
 
 #include "platform/drawingsurface.h"
-#include "platform/errorreport.h"
 #include "platform/formserror.h"
 #include "platform/heldkey.h"
-#include "platform/picturemenu.h"
+#include "platform/notes/errorreport.h"
 #include "platform/toolkitaccessible.h"
 
 #include <QAccessibleWidget>
@@ -60,11 +59,8 @@ std::unique_ptr<Control> makeControl(const ControlDescription& description, QWid
         combo->setInsertPolicy(QComboBox::NoInsert);
         return std::make_unique<ComboBox>(description.name, combo);
     }
-    case ControlKind::PictureBox: {
-        auto* surface = new DrawingSurface(window);
-        new PictureMenu(surface);
-        return std::make_unique<PictureBox>(description.name, surface);
-    }
+    case ControlKind::PictureBox:
+        return std::make_unique<PictureBox>(description.name, new DrawingSurface(window));
     case ControlKind::Label: {
         auto* label = new QLabel(caption, window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

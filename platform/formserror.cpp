@@ -6,6 +6,7 @@
 #include "platform/conversions.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace platform {
 
@@ -46,7 +47,7 @@ std::string Refusal::message() const
     return QCoreApplication::translate("Note", wrong).arg(name, QString::fromStdString(quoted), allowed).toStdString();
 }
 
-std::string FormsError::messageFor(std::string_view typed) const
+std::string FormsError::wordedFor(std::string_view typed) const
 {
     // A number already quoted as typed (one too large to read) needs nothing more.
     if (!m_refusal || m_refusal->shown.starts_with('"'))
@@ -60,6 +61,19 @@ std::string FormsError::messageFor(std::string_view typed) const
     if (!typed.empty() && !holdsNumber(typed))
         asTyped.fault = Refusal::Fault::NotANumber;
     return asTyped.message();
+}
+
+std::string FormsError::messageFor(std::string_view typed) const
+{
+    const std::string message = wordedFor(typed);
+    // Where the person's language writes a decimal comma, say that numbers take a point.
+    QString text = QString::fromUtf8(typed.data(), qsizetype(typed.size()));
+    if (!text.contains(u',') || QLocale().decimalPoint() != u',')
+        return message;
+    return QCoreApplication::translate("Note", "%1 Write %2 with a point.")
+        .arg(QString::fromStdString(message),
+             QString::fromStdString(quoteForMessage(text.replace(u',', u'.').trimmed().toStdString())))
+        .toStdString();
 }
 
 void checkStatus(const Status& status)

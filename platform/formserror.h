@@ -3,8 +3,9 @@
 
 #pragma once
 
+#include "platform/notes/errorreport.h"
+
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -30,17 +31,21 @@ struct Refusal {
 
 // The error a failing forms operation raises. Its message is shown to the person as it
 // stands, so it says in plain words what was wrong and what is allowed.
-class FormsError : public std::runtime_error {
+class FormsError : public ReportedError {
 public:
-    explicit FormsError(const std::string& message) : std::runtime_error(message) {}
-    explicit FormsError(const Refusal& refusal) : std::runtime_error(refusal.message()), m_refusal(refusal) {}
+    explicit FormsError(const std::string& message) : ReportedError(message) {}
+    explicit FormsError(const Refusal& refusal) : ReportedError(refusal.message()), m_refusal(refusal) {}
 
     // The message for a person who typed `typed` into the box the refused number was read
     // from: it names the number as typed where that differs from the number itself ("0.5"
-    // refused as a pen width of 0).
-    std::string messageFor(std::string_view typed) const;
+    // refused as a pen width of 0), and where the person's language writes a decimal comma
+    // and the text holds one, says that numbers take a point.
+    std::string messageFor(std::string_view typed) const override;
 
 private:
+    // The refusal reworded for what was typed; the message as it stands otherwise.
+    std::string wordedFor(std::string_view typed) const;
+
     std::optional<Refusal> m_refusal;
 };
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "platform/drawingsurface.h"
-#include "platform/errorreport.h"
+#include "platform/notes/errorreport.h"
 #include "plotting/colourlist.h"
 #include "windowfixture.h"
 

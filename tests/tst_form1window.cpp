@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #include "platform/drawingsurface.h"
-#include "platform/errorreport.h"
 #include "platform/form.h"
+#include "platform/notes/errorreport.h"
 #include "platform/translation.h"
 #include "plotting/form1.h"
 #include "window/form1layout.h"

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
+#include "picture/picturemenu.h"
+#include "picture/picturewriter.h"
 #include "platform/drawingsurface.h"
-#include "platform/picturemenu.h"
-#include "platform/picturewriter.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -79,7 +79,7 @@ private Q_SLOTS:
             m_window.surface()->setFocus();
             QTest::keyClick(m_window.surface(), Qt::Key_C, Qt::ControlModifier);
         } else if (name != "print") {
-            m_window.surface()->findChild<platform::PictureMenu*>()->saveTo(folder.filePath(name));
+            m_window.surface()->findChild<picture::PictureMenu*>()->saveTo(folder.filePath(name));
         }
         setrlimit(RLIMIT_FSIZE, &unlimited);
         const QString report = m_window.shownReportText();
@@ -103,7 +103,7 @@ private Q_SLOTS:
         QPainter painter(&read);
         if (name == "print") {
             painter.scale(96.0 / 1200, 96.0 / 1200);
-            platform::paintPicture(painter, m_window.surface()->dots(), shown.size(), 1200);
+            picture::paintPicture(painter, m_window.surface()->dots(), shown.size(), 1200);
         } else {
             QSvgRenderer(folder.filePath(name)).render(&painter);
         }

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/note.h"
+#include "platform/notes/note.h"
 
 bool WindowFixture::open()
 {

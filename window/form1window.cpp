@@ -3,6 +3,8 @@
 
 #include "window/form1window.h"
 
+#include "picture/picturemenu.h"
+#include "platform/controls.h"
 #include "platform/form.h"
 #include "plotting/form1.h"
 #include "window/storedrecord.h"
@@ -21,6 +23,8 @@ std::shared_ptr<void> attachForm1(platform::Form& form)
     form.commandButton("cmdDraw").onClick([handlers] { handlers->cmdDraw_Click(); });
     // The colour list has no label beside it to name it.
     form.setAccessibleName("Combo1", "Colour");
+    // What a person does with the picture, from the drawing area's own menu; it lives as long as the area.
+    new picture::PictureMenu(form.pictureBox("Picture1").surface());
     return form1;
 }
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/errorreport.h"
+#include "platform/notes/errorreport.h"
 
 #include <QObject>
 #include <QPointer>

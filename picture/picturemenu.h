@@ -10,8 +10,10 @@ class QMenu;
 class QPoint;
 
 namespace platform {
-
 class DrawingSurface;
+}
+
+namespace picture {
 
 // The drawing surface's menu, opened by a right click on it or by Shift+F10 or the Menu key while
 // it has the focus: copy, save, print or clear the picture, and take a clear back. Ctrl+C and
@@ -21,7 +23,7 @@ class PictureMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit PictureMenu(DrawingSurface* surface);
+    explicit PictureMenu(platform::DrawingSurface* surface);
 
     QMenu* menu() const { return m_menu; }
 
@@ -35,9 +37,9 @@ private:
     QAction* addAction(const QString& text, const QKeySequence& keys, Qt::ShortcutContext context);
     void popUp(const QPoint& where);
 
-    DrawingSurface* m_surface;
+    platform::DrawingSurface* m_surface;
     QMenu* m_menu;
     QAction* m_clear = nullptr;
 };
 
-} // namespace platform
+} // namespace picture

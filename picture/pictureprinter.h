@@ -11,7 +11,7 @@
 class QPainter;
 class QWidget;
 
-namespace platform {
+namespace picture {
 
 // Printing lives in a module of its own, loaded at the first Print: linking the print support
 // into the program would cost every start-up half a megabyte.
@@ -31,4 +31,4 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 using PrintFunction = PrintOutcome (*)(const PrintJob& job);
 inline constexpr char kPrintFunctionName[] = "drawdotsPrint";
 
-} // namespace platform
+} // namespace picture

@@ -18,6 +18,9 @@ class Note : public QFrame {
     Q_OBJECT
 
 public:
+    // The property of a widget that a note may lie over, as thin a strip of it as it can.
+    static constexpr char kMayCover[] = "notesMayCover";
+
     // A refusal is named "ErrorReport"; anything else the window tells is a "Note".
     Note(QWidget* control, const QString& text, bool refusal);
 

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/note.h"
-
-#include "platform/drawingsurface.h"
+#include "platform/notes/note.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -144,7 +142,7 @@ void Note::place(const std::vector<QRect>& otherNotes)
     for (QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<Note*>(other) || !other->isVisibleTo(window))
             continue;
-        if (qobject_cast<DrawingSurface*>(other))
+        if (other->property(kMayCover).toBool())
             surfaces.push_back(other->geometry());
         else
             controls.push_back(visiblePart(other).adjusted(-kGap, -kGap, kGap, kGap));

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/picturewriter.h"
+#include "picture/picturewriter.h"
 
 #include "platform/formdescription.h"
-#include "platform/formserror.h"
+#include "platform/notes/errorreport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,7 +16,12 @@
 #include <cmath>
 #include <functional>
 
-namespace platform {
+namespace picture {
+
+using platform::ColourValue;
+using platform::Dot;
+using platform::DotStore;
+using platform::kTwipsPerPixel;
 
 namespace {
 
@@ -65,7 +70,7 @@ bool writeSvg(QIODevice& device, const DotStore& dots, QSize area)
 {
     const QString message = QCoreApplication::translate(
         "PictureMenu", "The picture could not be saved as \"%1\": %2. The drawing is kept, and no file was changed.");
-    throw FormsError(message.arg(QFileInfo(fileName).fileName(), reason).toStdString());
+    throw platform::ReportedError(message.arg(QFileInfo(fileName).fileName(), reason).toStdString());
 }
 
 // Writes through a temporary file that takes the name only once all of it is on the disk.
@@ -118,4 +123,4 @@ void paintPicture(QPainter& painter, const DotStore& dots, QSize area, double do
     painter.restore();
 }
 
-} // namespace platform
+} // namespace picture

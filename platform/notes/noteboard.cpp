@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/noteboard.h"
+#include "platform/notes/noteboard.h"
 
-#include "platform/note.h"
+#include "platform/notes/note.h"
 
 #include <QKeyEvent>
 #include <QTimer>

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/pictureprinter.h"
+#include "picture/pictureprinter.h"
 
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-extern "C" Q_DECL_EXPORT platform::PrintOutcome drawdotsPrint(const platform::PrintJob& job)
+extern "C" Q_DECL_EXPORT picture::PrintOutcome drawdotsPrint(const picture::PrintJob& job)
 {
-    using platform::PrintOutcome;
+    using picture::PrintOutcome;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Draw dots"));
     printer.setPageOrientation(job.area.width() > job.area.height() ? QPageLayout::Landscape : QPageLayout::Portrait);

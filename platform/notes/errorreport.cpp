@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/errorreport.h"
+#include "platform/notes/errorreport.h"
 
-#include "platform/formserror.h"
-#include "platform/noteboard.h"
+#include "platform/notes/note.h"
+#include "platform/notes/noteboard.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <cstdio>
 #include <new>
@@ -24,16 +23,10 @@ void runHandler(QWidget* control, const std::function<void()>& handler, ReportTi
         handler();
         board.handlerEnded(control, started);
         return;
-    } catch (const FormsError& error) {
+    } catch (const ReportedError& error) {
         // A refusal in a box's own handler is of the number typed into that box.
         const auto* box = qobject_cast<const QLineEdit*>(control);
         failure = QString::fromStdString(box ? error.messageFor(box->text().toStdString()) : error.what());
-        // Where the person's language writes a decimal comma, say that numbers take a point.
-        if (box && box->text().contains(u',') && QLocale().decimalPoint() == u',') {
-            failure = QCoreApplication::translate("Note", "%1 Write %2 with a point.")
-                          .arg(failure, QString::fromStdString(
-                                            quoteForMessage(box->text().replace(u',', u'.').trimmed().toStdString())));
-        }
     } catch (const std::bad_alloc&) {
         failure = QCoreApplication::translate("Note", "The program ran out of memory; what was drawn so far is kept.");
     } catch (const std::exception& error) {
@@ -49,6 +42,16 @@ void runHandler(QWidget* control, const std::function<void()>& handler, ReportTi
         // Too little memory even for the note: say it where it can still be said.
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
     }
+}
+
+void tell(QWidget* fallback, const QString& text)
+{
+    NoteBoard::of(fallback).tell(fallback, text);
+}
+
+void letNotesCover(QWidget* area)
+{
+    area->setProperty(Note::kMayCover, true);
 }
 
 } // namespace platform

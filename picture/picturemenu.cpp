@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-#include "platform/picturemenu.h"
+#include "picture/picturemenu.h"
 
+#include "picture/pictureprinter.h"
+#include "picture/picturewriter.h"
 #include "platform/drawingsurface.h"
-#include "platform/errorreport.h"
-#include "platform/formserror.h"
-#include "platform/pictureprinter.h"
-#include "platform/picturewriter.h"
+#include "platform/notes/errorreport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,7 +19,11 @@
 #include <QPainter>
 #include <QStandardPaths>
 
-namespace platform {
+namespace picture {
+
+using platform::DrawingSurface;
+using platform::ReportedError;
+using platform::runHandler;
 
 namespace {
 
@@ -48,7 +51,7 @@ PrintFunction printFunction()
     if (!print) {
         const QString message = QCoreApplication::translate(
             "PictureMenu", "The picture could not be printed: the program's print module could not be loaded (%1).");
-        throw FormsError(message.arg(reason).toStdString());
+        throw ReportedError(message.arg(reason).toStdString());
     }
     return print;
 }
@@ -58,6 +61,8 @@ PrintFunction printFunction()
 PictureMenu::PictureMenu(DrawingSurface* surface) : QObject(surface), m_surface(surface), m_menu(new QMenu(surface))
 {
     m_menu->setAccessibleName(QCoreApplication::translate("PictureMenu", "Picture"));
+    surface->setAccessibleHelp(QCoreApplication::translate(
+        "PictureMenu", "Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture."));
     connect(
         addAction(QCoreApplication::translate("PictureMenu", "&Copy picture"), QKeySequence::Copy, Qt::WidgetShortcut),
         &QAction::triggered, this, &PictureMenu::copy);
@@ -146,11 +151,11 @@ void PictureMenu::print()
                                paintPicture(painter, m_surface->dots(), area, dotsPerInch);
                            }};
         if (printFunction()(job) == PrintOutcome::Failed)
-            throw FormsError(QCoreApplication::translate("PictureMenu",
-                                                         "The picture could not be printed: the printer "
-                                                         "or its file could not be opened. The drawing is kept.")
-                                 .toStdString());
+            throw ReportedError(QCoreApplication::translate("PictureMenu",
+                                                            "The picture could not be printed: the printer "
+                                                            "or its file could not be opened. The drawing is kept.")
+                                    .toStdString());
     });
 }
 
-} // namespace platform
+} // namespace picture
