@@ -26,6 +26,7 @@ private Q_SLOTS:
     void cleanup() { m_window.close(); }
 
     void screenHasTheScaleAskedFor();
+    void windowKeepsItsProportions_data();
     void windowKeepsItsProportions();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
@@ -81,19 +82,38 @@ void DesktopHighDpiTest::screenHasTheScaleAskedFor()
     QCOMPARE(m_window.surface()->image().devicePixelRatio(), asked);
 }
 
+void DesktopHighDpiTest::windowKeepsItsProportions_data()
+{
+    QTest::addColumn<QSize>("asked"); // of the window, none where it keeps the size it opens at
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as it opens") << QSize() << QSize(312, 228);
+    // No smaller than the controls reach: the colour list and the drawing area to the right, Draw below.
+    QTest::newRow("at its smallest") << QSize(1, 1) << QSize(297, 225);
+    QTest::newRow("grown") << QSize(640, 480) << QSize(640, 480);
+}
+
 void DesktopHighDpiTest::windowKeepsItsProportions()
 {
+    QFETCH(QSize, asked);
+    QFETCH(QSize, size);
     QWidget* window = m_window.window();
-    QCOMPARE(window->size(), QSize(312, 228));
+    if (asked.isValid())
+        window->resize(asked);
+    QTRY_COMPARE(window->size(), size);
     const QImage shown = window->grab().toImage();
-    QVERIFY2(qAbs(shown.width() - 312 * scale()) <= 1 && qAbs(shown.height() - 228 * scale()) <= 1,
+    QVERIFY2(qAbs(shown.width() - size.width() * scale()) <= 1 && qAbs(shown.height() - size.height() * scale()) <= 1,
              qPrintable(QString("%1 by %2 device pixels").arg(shown.width()).arg(shown.height())));
 
-    // The drawing surface fills the same share of the window at every scale.
+    // The drawing surface fills the same share of the window at every scale, and keeps its place
+    // and size whatever the window's; every control shows whole.
     const QRect area = m_window.surface()->geometry();
     QCOMPARE(area, QRect(8, 88, 289, 113));
     const QImage sheet = m_window.drawingArea();
     QVERIFY(qAbs(sheet.width() - 285 * scale()) <= 1 && qAbs(sheet.height() - 109 * scale()) <= 1);
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisible())
+            QVERIFY2(window->rect().contains(control->geometry()), qPrintable(control->objectName()));
+    }
 }
 
 void DesktopHighDpiTest::captionsFitTheirControls_data()
