@@ -112,6 +112,11 @@ void CommandButton::onClick(Handler handler)
                      [button = m_button, handler = std::move(handler)] { runHandler(button, handler); });
 }
 
+void CommandButton::press()
+{
+    m_button->click();
+}
+
 PictureBox::PictureBox(std::string name, DrawingSurface* surface)
     : Control(std::move(name), surface), m_surface(surface)
 {

@@ -80,11 +80,14 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     const QRgb rgb = 0xFF000000u | colour;
     for (int row = int(top); row <= int(bottom); ++row) {
         auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+        uchar* inked = m_inked.scanLine(row);
         const double dy = row + 0.5 - cy;
         for (int column = int(left); column <= int(right); ++column) {
             const double dx = column + 0.5 - cx;
-            if (dx * dx + dy * dy <= radius * radius)
+            if (dx * dx + dy * dy <= radius * radius) {
                 line[column] = rgb;
+                inked[column] = 1;
+            }
         }
     }
 
@@ -97,6 +100,16 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
 
     const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
+}
+
+std::optional<ColourValue> DrawingSurface::inkAt(QPoint pixel) const
+{
+    // The device pixel under the logical pixel's middle, which a dot plotted there always covers.
+    const double ratio = m_image.devicePixelRatio();
+    const QPoint device(int(std::floor((pixel.x() + 0.5) * ratio)), int(std::floor((pixel.y() + 0.5) * ratio)));
+    if (!m_inked.valid(device) || m_inked.constScanLine(device.y())[device.x()] == 0)
+        return std::nullopt;
+    return m_image.pixel(device) & 0xFFFFFFu;
 }
 
 QImage DrawingSurface::picture()
@@ -115,7 +128,8 @@ void DrawingSurface::clear()
 {
     if (m_dots.empty())
         return;
-    m_cleared = Sheet{std::exchange(m_image, QImage()), std::exchange(m_dots, DotStore())};
+    m_cleared =
+        Sheet{std::exchange(m_image, QImage()), std::exchange(m_inked, QImage()), std::exchange(m_dots, DotStore())};
     fitImage();
     update();
     countChanged();
@@ -127,6 +141,7 @@ void DrawingSurface::undoClear()
     if (!m_cleared)
         return;
     m_image = std::move(m_cleared->image);
+    m_inked = std::move(m_cleared->inked);
     m_dots = std::move(m_cleared->dots);
     m_cleared.reset();
     fitImage();
@@ -193,6 +208,7 @@ void DrawingSurface::fitImage()
     if (!m_image.isNull() && m_image.devicePixelRatio() != ratio) {
         m_image = m_image.scaled(m_image.size() / m_image.devicePixelRatio() * ratio);
         m_image.setDevicePixelRatio(ratio);
+        m_inked = m_inked.scaled(m_image.size());
     }
     if (!m_image.isNull() && m_image.width() >= wanted.width() && m_image.height() >= wanted.height())
         return;
@@ -205,6 +221,12 @@ void DrawingSurface::fitImage()
         painter.drawImage(QPoint(0, 0), m_image);
     }
     m_image = grown;
+    if (m_inked.isNull()) {
+        m_inked = QImage(grown.size(), QImage::Format_Alpha8);
+        m_inked.fill(0);
+    } else {
+        m_inked = m_inked.copy(grown.rect()); // the pixels it gains are 0: no ink
+    }
 }
 
 } // namespace platform

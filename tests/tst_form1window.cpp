@@ -779,10 +779,11 @@ void Form1WindowTest::pressRepaintsOnlyAroundThePoint()
     m_window.form().pictureBox("Picture1").setDrawWidth(5);
     type("txtx", "1200");
     type("txty", "600");
-    PaintRecorder recorder;
-    surface()->installEventFilter(&recorder);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to the thickness box
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
+    QCoreApplication::processEvents();                         // the cross at the point typed goes with the focus
+    PaintRecorder recorder;
+    surface()->installEventFilter(&recorder);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QTRY_VERIFY(!recorder.painted.isEmpty());
 

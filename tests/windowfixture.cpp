@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 
@@ -81,8 +82,13 @@ platform::DrawingSurface* WindowFixture::surface() const
 
 QImage WindowFixture::drawingArea() const
 {
+    // Painted as grab() paints it, without the widgets lying over the sheet.
     platform::DrawingSurface* picture = surface();
-    return picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect sheet = picture->contentsRect();
+    QPixmap area(sheet.size() * picture->devicePixelRatioF());
+    area.setDevicePixelRatio(picture->devicePixelRatioF());
+    picture->render(&area, QPoint(), QRegion(sheet), QWidget::DrawWindowBackground);
+    return area.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QList<QPoint> WindowFixture::inkedPixels() const

@@ -48,7 +48,8 @@ public:
     // The text the report on screen shows; empty when none shows.
     QString shownReportText() const;
 
-    // What the person sees of the drawing area, one image pixel per screen pixel.
+    // What the person sees of the drawing area, one image pixel per screen pixel, without the
+    // cross that lies over it to mark the picked point.
     QImage drawingArea() const;
     // The points drawn, as the pixels that are not white.
     QList<QPoint> inkedPixels() const;
