@@ -283,7 +283,7 @@ if [[ $mode == x11 ]]; then # the program once more, in German: Tab to Draw and 
     xsession_launch env LANGUAGE=de "$program"
     xdotool windowactivate --sync "$(xsession_find_window "Punkte zeichnen" "$WAIT")" key Tab Tab Tab Tab Tab space
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
-    mark=$(heard | wc -l) words='notification Die Stiftbreite "0,5" ist zu klein: erlaubt sind Stiftbreiten von 1 bis 32767. Schreiben Sie "0.5" mit Punkt.'
+    mark=$(heard | wc -l) words='notification Die Stiftbreite „0,5“ ist zu klein: erlaubt sind Stiftbreiten von 1 bis 32767. Schreiben Sie „0.5“ mit Punkt.'
     xdotool key shift+Tab 0 comma 5
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
 fi
