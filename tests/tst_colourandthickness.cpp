@@ -429,7 +429,8 @@ void ColourAndThicknessTest::refusedThicknessKeepsTheWidth()
     // A note from another control while this one waits, then both stand.
     m_window.type("txtx", "1e400");
     m_window.pressDraw();
-    const QString coordinate = "The coordinate \"1e400\" is too large: coordinates from -3.4e38 to 3.4e38 are allowed.";
+    const QString coordinate =
+        "X coor: The coordinate \"1e400\" is too large: coordinates from -3.4e38 to 3.4e38 are allowed.";
     QCOMPARE(m_window.reports(), QStringList{coordinate}); // not while the person may still be typing
     QVERIFY(qAbs(m_window.letTypingPause() - 700) <= 300);
     QCOMPARE(m_window.shownNotes(), (QStringList{coordinate, refusal}));

@@ -128,15 +128,15 @@
     </message>
     <message>
         <source>The program ran out of memory; what was drawn so far is kept.</source>
-        <translation>Le programme a manqué de mémoire ; ce qui a été dessiné jusqu'ici est conservé.</translation>
+        <translation>Le programme a manqué de mémoire&#xa0;; ce qui a été dessiné jusqu&apos;ici est conservé.</translation>
     </message>
     <message>
         <source>Something went wrong inside the program: %1</source>
-        <translation>Une erreur s'est produite dans le programme : %1</translation>
+        <translation>Une erreur s&apos;est produite dans le programme&#xa0;: %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the program; what was drawn so far is kept.</source>
-        <translation>Une erreur s'est produite dans le programme ; ce qui a été dessiné jusqu'ici est conservé.</translation>
+        <translation>Une erreur s&apos;est produite dans le programme&#xa0;; ce qui a été dessiné jusqu&apos;ici est conservé.</translation>
     </message>
     <message>
         <source>number</source>
@@ -168,46 +168,56 @@
     </message>
     <message>
         <source>The %1 is missing: %2 are allowed.</source>
-        <translation>Il manque %1 ; valeurs admises : %2.</translation>
+        <translation>Il manque %1&#xa0;; admis&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The %1 %2 is too small: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est trop petite ; valeurs admises : %3.</translation>
+        <translation>Valeur %2 trop petite pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is too large: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est trop grande ; valeurs admises : %3.</translation>
+        <translation>Valeur %2 trop grande pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a number: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 n'est pas un nombre ; valeurs admises : %3.</translation>
+        <translation>Valeur %2 non numérique pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is out of range: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est hors limites ; valeurs admises : %3.</translation>
+        <translation>Valeur %2 hors limites pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The colour number %1 is not one of the colour numbers 0 to 15.</source>
-        <translation>Le numéro de couleur %1 n'est pas l'un des numéros de couleur 0 à 15.</translation>
+        <translation>Le numéro de couleur %1 n&apos;est pas l&apos;un des numéros de couleur 0 à 15.</translation>
     </message>
     <message>
         <source>The colour %1 is not one of the colour numbers 0 to 15.</source>
-        <translation>La couleur %1 n'est pas l'un des numéros de couleur 0 à 15.</translation>
+        <translation>La couleur %1 n&apos;est pas l&apos;un des numéros de couleur 0 à 15.</translation>
     </message>
     <message>
         <source>Only the first two characters of %1 count: %2 is not one of the colours 0 to 15.</source>
-        <translation>Seuls les deux premiers caractères de %1 comptent : %2 n'est pas l'une des couleurs 0 à 15.</translation>
+        <translation>Seuls les deux premiers caractères de %1 comptent&#xa0;: %2 n&apos;est pas l&apos;une des couleurs 0 à 15.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A refusal (%2) of a number typed into the box whose label says %1.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>Quotation marks around what the person typed, as the language writes them.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>PictureMenu</name>
     <message>
         <source>Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.</source>
-        <translation>Maj+F10 ou la touche Menu ouvre un menu pour copier, enregistrer, imprimer ou effacer l'image.</translation>
+        <translation>Maj+F10 ou la touche Menu ouvre un menu pour copier, enregistrer, imprimer ou effacer l&apos;image.</translation>
     </message>
     <message>
         <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
-        <translation>L'image n'a pas pu être imprimée : le module d'impression du programme n'a pas pu être chargé (%1).</translation>
+        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: le module d&apos;impression du programme n&apos;a pas pu être chargé (%1).</translation>
     </message>
     <message>
         <source>Picture</source>
@@ -215,11 +225,11 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation>&amp;Copier l'image</translation>
+        <translation>&amp;Copier l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Save picture as…</source>
-        <translation>&amp;Enregistrer l'image sous…</translation>
+        <translation>&amp;Enregistrer l&apos;image sous…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -231,7 +241,7 @@
     </message>
     <message>
         <source>&amp;Undo clear</source>
-        <translation>&amp;Annuler l'effacement</translation>
+        <translation>&amp;Annuler l&apos;effacement</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -243,15 +253,15 @@
     </message>
     <message>
         <source>Save picture as</source>
-        <translation>Enregistrer l'image sous</translation>
+        <translation>Enregistrer l&apos;image sous</translation>
     </message>
     <message>
         <source>The picture could not be printed: the printer or its file could not be opened. The drawing is kept.</source>
-        <translation>L'image n'a pas pu être imprimée : l'imprimante ou son fichier n'a pas pu être ouvert. Le dessin est conservé.</translation>
+        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: l&apos;imprimante ou son fichier n&apos;a pas pu être ouvert. Le dessin est conservé.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2. The drawing is kept, and no file was changed.</source>
-        <translation>L'image n'a pas pu être enregistrée sous « %1 » : %2. Le dessin est conservé et aucun fichier n'a été modifié.</translation>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2. Le dessin est conservé et aucun fichier n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
