@@ -100,7 +100,9 @@ void PointPicker::pick(QPoint pixel)
 
 void PointPicker::moveBy(QPoint step)
 {
-    pick(nearestShown(nearestShown(namedPixel().value_or(QPoint(0, 0))) + step));
+    // From the pixel the boxes name, brought inside the sheet; a number past reading counts as 0.
+    const QPoint from(pixelOf(m_x).value_or(0), pixelOf(m_y).value_or(0));
+    pick(nearestShown(nearestShown(from) + step));
 }
 
 QString PointPicker::whatLiesAt(QPoint pixel) const

@@ -4,6 +4,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/formserror.h"
+#include "platform/translation.h"
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <optional>
 
 Q_DECLARE_METATYPE(platform::FormDescription)
 
@@ -28,6 +31,8 @@ private Q_SLOTS:
 
     void descriptionCountsThePointsDrawn_data();
     void descriptionCountsThePointsDrawn();
+    void pointOnTheAreaIsHeardWithWhatLiesThere_data();
+    void pointOnTheAreaIsHeardWithWhatLiesThere();
     void everythingCanBeDoneWithTheKeyboardAlone();
 
     void labelNamesTheControlItStandsFor_data();
@@ -92,6 +97,83 @@ void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
         m_window.pressDraw();
     }
     QCOMPARE(accessibleText(m_window.surface(), QAccessible::Description), description);
+}
+
+void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("steps"); // on the drawing area, as WindowFixture::point() reads them
+    QTest::addColumn<QString>("heard");
+
+    // A red dot at X 1200, a bright white one at X 1230, Y 600; the list holds another colour.
+    QTest::newRow("nothing drawn") << ""
+                                   << "Right"
+                                   << "1215, 600: nothing drawn";
+    QTest::newRow("a red dot, only the last of two moves told") << ""
+                                                                << "Right, Left"
+                                                                << "1200, 600: 4 Red dot";
+    QTest::newRow("a white dot on the white sheet") << ""
+                                                    << "Right, Right"
+                                                    << "1230, 600: 15 Bright White dot";
+    QTest::newRow("a click") << ""
+                             << "click 82 40"
+                             << "1230, 600: 15 Bright White dot";
+    QTest::newRow("a dot cleared away") << ""
+                                        << "clear, Right, Left"
+                                        << "1200, 600: nothing drawn";
+    QTest::newRow("a clear taken back") << ""
+                                        << "clear, undo, Right, Right"
+                                        << "1230, 600: 15 Bright White dot";
+    QTest::newRow("Right held down twenty times, told once") << ""
+                                                             << "held Right"
+                                                             << "1500, 600: nothing drawn";
+    QTest::newRow("in German, a red dot") << "de"
+                                          << "Right, Left"
+                                          << "1200, 600: Punkt 4 Rot";
+    QTest::newRow("in German, nothing drawn") << "de"
+                                              << "Up"
+                                              << "1200, 585: nichts gezeichnet";
+}
+
+void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, steps);
+    QFETCH(QString, heard);
+    std::optional<platform::Translations> translations;
+    if (!language.isEmpty()) {
+        m_window.close();
+        translations.emplace(QStringList{language});
+        QVERIFY(m_window.open());
+    }
+    for (const auto& [x, colour] : {std::pair("1200", 4), std::pair("1230", 15)}) {
+        m_window.form1().colorIndex = std::int16_t(colour);
+        m_window.type("txtx", x);
+        m_window.type("txty", "600");
+        m_window.pressDraw();
+    }
+    m_window.type("txtx", "1200");
+    m_window.form1().colorIndex = 12;
+    m_window.find<QComboBox>("Combo1")->setCurrentIndex(12);
+
+    for (const QString& step : steps.split(", ")) {
+        if (step == "clear") {
+            m_window.surface()->clear();
+        } else if (step == "undo") {
+            m_window.surface()->undoClear();
+        } else if (step == "held Right") {
+            m_window.surface()->setFocus();
+            for (int repeat = 0; repeat < 20; ++repeat) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), repeat > 0);
+                QApplication::sendEvent(m_window.surface(), &press);
+            }
+        } else {
+            m_window.point(step);
+        }
+    }
+    // Nothing while the moves go on; once they pause, the last point.
+    QCOMPARE(m_window.toldOfTheArea(), QString());
+    QTRY_COMPARE(m_window.toldOfTheArea(), heard);
 }
 
 void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()

@@ -193,10 +193,13 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QRgb>("rgb");
+    QTest::addColumn<bool>("clicked"); // the point picked by a click on the drawing area, not typed
 
-    QTest::newRow("width 1, black") << 1 << "0" << qRgb(0, 0, 0);
-    QTest::newRow("width 2, light red") << 2 << "12" << qRgb(0xFF, 0, 0);
-    QTest::newRow("width 7, blue") << 7 << "1" << qRgb(0, 0, 0x80);
+    QTest::newRow("width 1, black") << 1 << "0" << qRgb(0, 0, 0) << false;
+    QTest::newRow("width 2, light red") << 2 << "12" << qRgb(0xFF, 0, 0) << false;
+    QTest::newRow("width 7, blue") << 7 << "1" << qRgb(0, 0, 0x80) << false;
+    QTest::newRow("width 1, black, clicked") << 1 << "0" << qRgb(0, 0, 0) << true;
+    QTest::newRow("width 2, light red, clicked") << 2 << "12" << qRgb(0xFF, 0, 0) << true;
 }
 
 void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
@@ -204,12 +207,17 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     QFETCH(int, width);
     QFETCH(QString, colour);
     QFETCH(QRgb, rgb);
+    QFETCH(bool, clicked);
 
     m_window.click("Combo1");
     QTest::keyClicks(QApplication::focusWidget(), colour);
     m_window.type("Text3", QString::number(width));
-    m_window.type("txtx", "1200");
-    m_window.type("txty", "600");
+    if (clicked) {
+        m_window.point("click 80 40");
+    } else {
+        m_window.type("txtx", "1200");
+        m_window.type("txty", "600");
+    }
     m_window.pressDraw();
     QVERIFY(m_window.reports().isEmpty());
 
@@ -251,6 +259,12 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     QTRY_COMPARE(inkedPixels(store->copy(QRect(origin, shown.size())), shown.size()), inked);
     // The picture copied and saved has one pixel per logical pixel, whatever the scale.
     QCOMPARE(surface->picture().deviceIndependentSize(), QSizeF(surface->contentsRect().size()));
+
+    // Pointed at again, the dot is told with its colour.
+    m_window.point("Left, Right");
+    const std::string_view name = plotting::kColourList[std::size_t(colour.toInt())];
+    QTRY_COMPARE(m_window.toldOfTheArea(),
+                 "1200, 600: " + QString::fromUtf8(name.data(), qsizetype(name.size())) + " dot");
 }
 
 QTEST_MAIN(DesktopHighDpiTest)

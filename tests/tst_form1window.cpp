@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -77,6 +78,7 @@ private:
     QImage drawingArea() const { return m_window.drawingArea(); }
     void type(const char* control, const QString& text) { m_window.type(control, text); }
     void pressDraw() { m_window.pressDraw(); }
+    void point(const QString& steps) { m_window.point(steps); }
 
     WindowFixture m_window;
 };
@@ -329,35 +331,96 @@ void Form1WindowTest::pressPlotsOnePixel_data()
 {
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("pointing"); // on the drawing area after typing, as point() reads it
     QTest::addColumn<QPoint>("pixel");
 
     QTest::newRow("empty boxes read as the corner") << ""
+                                                    << ""
                                                     << "" << QPoint(0, 0);
     QTest::newRow("1200 by 600 twips") << "1200"
-                                       << "600" << QPoint(80, 40);
+                                       << "600"
+                                       << "" << QPoint(80, 40);
     QTest::newRow("a fraction is kept, not rounded to a twip") << "1214.9"
-                                                               << "599.5" << QPoint(80, 39);
+                                                               << "599.5"
+                                                               << "" << QPoint(80, 39);
     QTest::newRow("text after the number is ignored") << "30 twips"
-                                                      << "15abc" << QPoint(2, 1);
+                                                      << "15abc"
+                                                      << "" << QPoint(2, 1);
     QTest::newRow("bottom-right corner of the area") << "4259"
-                                                     << "1619" << QPoint(283, 107);
+                                                     << "1619"
+                                                     << "" << QPoint(283, 107);
+    QTest::newRow("a click gives the pixel's twips") << ""
+                                                     << ""
+                                                     << "click 80 40" << QPoint(80, 40);
+    QTest::newRow("a click replaces the numbers typed") << "4000"
+                                                        << "5"
+                                                        << "click 3 7" << QPoint(3, 7);
+    QTest::newRow("a click on the border picks the nearest pixel") << ""
+                                                                   << ""
+                                                                   << "click -2 110" << QPoint(0, 108);
+    QTest::newRow("dragging moves the point") << ""
+                                              << ""
+                                              << "drag 10 10 200 100" << QPoint(200, 100);
+    QTest::newRow("Right moves a pixel, 15 twips") << "1200"
+                                                   << "600"
+                                                   << "Right" << QPoint(81, 40);
+    QTest::newRow("Shift moves ten pixels") << "1200"
+                                            << "600"
+                                            << "Shift+Down, Shift+Left" << QPoint(70, 50);
+    QTest::newRow("a fraction moves from the pixel holding it") << "1214.9"
+                                                                << "599.5"
+                                                                << "Left, Up" << QPoint(79, 38);
+    QTest::newRow("Left and Up stop at the edge") << "15"
+                                                  << "15"
+                                                  << "Shift+Left, Shift+Up" << QPoint(0, 0);
+    QTest::newRow("Right and Down stop at the edge") << "4259"
+                                                     << "1600"
+                                                     << "Shift+Right, Shift+Down" << QPoint(284, 108);
+    QTest::newRow("a point outside comes in at the nearest edge") << "9000"
+                                                                  << "-50"
+                                                                  << "Left" << QPoint(283, 0);
+    QTest::newRow("empty boxes move from the corner") << ""
+                                                      << ""
+                                                      << "Right, Down" << QPoint(1, 1);
+    QTest::newRow("a number past reading moves from 0") << "1e999"
+                                                        << "600"
+                                                        << "Right" << QPoint(1, 40);
 }
 
 void Form1WindowTest::pressPlotsOnePixel()
 {
     QFETCH(QString, x);
     QFETCH(QString, y);
+    QFETCH(QString, pointing);
     QFETCH(QPoint, pixel);
 
     type("txtx", x);
     type("txty", y);
+    point(pointing);
+    QCOMPARE(surface()->cursor().shape(), Qt::CrossCursor);
+
+    // A cross marks the point the boxes name while they or the drawing area have the focus: its
+    // black arms on the point's row and column, 3 to 7 pixels off it, and none of it ink.
+    const QList<QPoint> cross = m_window.crossPixels();
+    QCOMPARE(cross.isEmpty(), x.isEmpty() && pointing.isEmpty());
+    for (const QPoint& arm : cross) {
+        const QPoint off = arm - pixel;
+        QVERIFY2((off.x() == 0) != (off.y() == 0) && off.manhattanLength() >= 3 && off.manhattanLength() <= 7,
+                 qPrintable(QString("the cross shows black at %1, %2").arg(arm.x()).arg(arm.y())));
+    }
+    QVERIFY(inkedPixels().isEmpty());
+    if (!cross.isEmpty()) { // and it blinks, hiding no dot for long
+        surface()->findChild<QTimer*>("CrossBlink")->start(1);
+        QTRY_VERIFY(m_window.crossPixels().isEmpty());
+    }
     pressDraw();
 
     QCOMPARE(inkedPixels(), QList<QPoint>{pixel});
     QCOMPARE(drawingArea().pixel(pixel), qRgb(0, 0, 0));
     QVERIFY(m_window.reports().isEmpty());
-    // The boxes keep what was typed.
-    QCOMPARE(find<QLineEdit>("txtx")->text(), x);
+    // The boxes keep what was typed, or take the twips of the pixel pointed at.
+    QCOMPARE(find<QLineEdit>("txtx")->text(), pointing.isEmpty() ? x : QString::number(pixel.x() * 15));
+    QCOMPARE(find<QLineEdit>("txty")->text(), pointing.isEmpty() ? y : QString::number(pixel.y() * 15));
 }
 
 void Form1WindowTest::everyPressAddsAPoint()
@@ -386,25 +449,32 @@ void Form1WindowTest::typingAloneDrawsNothing()
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("held"); // 1: the keyboard repeating the key before its release;
-                                   // 2: the focus leaving while it is down, then a new press
-    QTest::newRow("Space") << int(Qt::Key_Space) << 0;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 0;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << 0;
-    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << 1;
-    QTest::newRow("Return held as the focus leaves, pressed again on return") << int(Qt::Key_Return) << 2;
-    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << 0;
+    QTest::addColumn<int>("held");       // 1: the keyboard repeating the key before its release;
+                                         // 2: the focus leaving while it is down, then a new press
+    QTest::addColumn<bool>("onTheArea"); // pressed on the drawing area rather than on Draw
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 0 << false;
+    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << 1 << false;
+    QTest::newRow("Return held as the focus leaves, pressed again on return") << int(Qt::Key_Return) << 2 << false;
+    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << 0 << false;
+    QTest::newRow("Return on the drawing area") << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("Enter held on the drawing area, the keyboard repeating it") << int(Qt::Key_Enter) << 1 << true;
+    QTest::newRow("a double click on the drawing area") << 0 << 0 << true;
 }
 
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
 {
     QFETCH(int, key);
     QFETCH(int, held);
+    QFETCH(bool, onTheArea);
     type("txtx", "300");
     type("txty", "150");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
+    if (onTheArea)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     if (held == 2) {
         auto* draw = QApplication::focusWidget();
         QTest::keyPress(draw, Qt::Key(key));
@@ -422,6 +492,8 @@ void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
     } else if (key) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    } else if (onTheArea) {
+        point("dclick 20 10");
     } else {
         const QPoint middle = find<QPushButton>("cmdDraw")->geometry().center();
         QTest::mousePress(m_window.window()->windowHandle(), Qt::LeftButton, {}, middle);
@@ -491,6 +563,7 @@ void Form1WindowTest::pointsFarAwayDrawNothing()
     m_window.form().pictureBox("Picture1").setDrawWidth(32767);
     type("txtx", x);
     type("txty", y);
+    QVERIFY(m_window.crossPixels().isEmpty()); // no cross marks a point outside
     pressDraw();
     // A huge pen reaches into the area from nearby points, never from far ones, and where
     // nothing shows, the person is told where the point went.

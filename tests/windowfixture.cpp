@@ -7,7 +7,9 @@
 #include "window/form1window.h"
 #include "window/storedrecord.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -104,6 +106,38 @@ QList<QPoint> WindowFixture::inkedPixels() const
     return inked;
 }
 
+QString WindowFixture::toldOfTheArea() const
+{
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(surface());
+    const QString count = area->text(QAccessible::Description);
+    for (int i = 0; i < area->childCount(); ++i) {
+        QAccessibleInterface* child = area->child(i);
+        if (child->role() == QAccessible::Notification && child->text(QAccessible::Name) != count)
+            return child->text(QAccessible::Name);
+    }
+    return {};
+}
+
+QList<QPoint> WindowFixture::crossPixels() const
+{
+    platform::DrawingSurface* picture = surface();
+    const QImage shown = picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage sheet = drawingArea();
+    QList<QPoint> black;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) == qRgb(0, 0, 0) && sheet.pixel(x, y) != qRgb(0, 0, 0))
+                black << QPoint(x, y);
+        }
+    }
+    return black;
+}
+
+QPoint WindowFixture::inWindow(QPoint pixel) const
+{
+    return surface()->mapTo(window(), surface()->contentsRect().topLeft() + pixel);
+}
+
 int WindowFixture::letTypingPause()
 {
     for (QTimer* pause : window()->findChildren<QTimer*>(QStringLiteral("TypingPause"))) {
@@ -134,4 +168,28 @@ void WindowFixture::click(const char* control)
     QWidget* widget = find<QWidget>(control);
     QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, {}, widget->geometry().center());
     QCoreApplication::processEvents();
+}
+
+void WindowFixture::point(const QString& steps)
+{
+    QWindow* handle = window()->windowHandle();
+    for (const QString& step : steps.split(", ", Qt::SkipEmptyParts)) {
+        const QStringList words = step.split(' ');
+        QList<QPoint> at;
+        for (qsizetype i = 1; i + 1 < words.size(); i += 2)
+            at << inWindow(QPoint(words[i].toInt(), words[i + 1].toInt()));
+        if (words[0] == "click") {
+            QTest::mouseClick(handle, Qt::LeftButton, {}, at[0]);
+        } else if (words[0] == "dclick") {
+            QTest::mouseDClick(handle, Qt::LeftButton, {}, at[0]);
+        } else if (words[0] == "drag") {
+            QTest::mousePress(handle, Qt::LeftButton, {}, at[0]);
+            QTest::mouseMove(handle, at[1]);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, at[1]);
+        } else {
+            surface()->setFocus(Qt::TabFocusReason);
+            const QKeyCombination keys = QKeySequence(step)[0];
+            QTest::keyClick(surface(), keys.key(), keys.keyboardModifiers());
+        }
+    }
 }
