@@ -50,6 +50,8 @@ private Q_SLOTS:
 
     void pressPlotsOnePixel_data();
     void pressPlotsOnePixel();
+    void pointingPicksThePixelDrawPlotsOn_data();
+    void pointingPicksThePixelDrawPlotsOn();
     void everyPressAddsAPoint();
     void typingAloneDrawsNothing();
     void everyWayOfPressingDrawPlotsOnce_data();
@@ -78,7 +80,6 @@ private:
     QImage drawingArea() const { return m_window.drawingArea(); }
     void type(const char* control, const QString& text) { m_window.type(control, text); }
     void pressDraw() { m_window.pressDraw(); }
-    void point(const QString& steps) { m_window.point(steps); }
 
     WindowFixture m_window;
 };
@@ -241,7 +242,8 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
         pressDraw();
         QStringList all{m_window.window()->windowTitle(), find<QPushButton>("cmdDraw")->text(),
                         surface()->accessibleName(),
-                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Description)};
+                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Description),
+                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Help)};
         for (auto* label : m_window.window()->findChildren<QLabel*>())
             all << label->text();
         for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i)
@@ -331,96 +333,84 @@ void Form1WindowTest::pressPlotsOnePixel_data()
 {
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
-    QTest::addColumn<QString>("pointing"); // on the drawing area after typing, as point() reads it
     QTest::addColumn<QPoint>("pixel");
 
     QTest::newRow("empty boxes read as the corner") << ""
-                                                    << ""
                                                     << "" << QPoint(0, 0);
     QTest::newRow("1200 by 600 twips") << "1200"
-                                       << "600"
-                                       << "" << QPoint(80, 40);
+                                       << "600" << QPoint(80, 40);
     QTest::newRow("a fraction is kept, not rounded to a twip") << "1214.9"
-                                                               << "599.5"
-                                                               << "" << QPoint(80, 39);
+                                                               << "599.5" << QPoint(80, 39);
     QTest::newRow("text after the number is ignored") << "30 twips"
-                                                      << "15abc"
-                                                      << "" << QPoint(2, 1);
+                                                      << "15abc" << QPoint(2, 1);
     QTest::newRow("bottom-right corner of the area") << "4259"
-                                                     << "1619"
-                                                     << "" << QPoint(283, 107);
-    QTest::newRow("a click gives the pixel's twips") << ""
-                                                     << ""
-                                                     << "click 80 40" << QPoint(80, 40);
-    QTest::newRow("a click replaces the numbers typed") << "4000"
-                                                        << "5"
-                                                        << "click 3 7" << QPoint(3, 7);
-    QTest::newRow("a click on the border picks the nearest pixel") << ""
-                                                                   << ""
-                                                                   << "click -2 110" << QPoint(0, 108);
-    QTest::newRow("dragging moves the point") << ""
-                                              << ""
-                                              << "drag 10 10 200 100" << QPoint(200, 100);
-    QTest::newRow("Right moves a pixel, 15 twips") << "1200"
-                                                   << "600"
-                                                   << "Right" << QPoint(81, 40);
-    QTest::newRow("Shift moves ten pixels") << "1200"
-                                            << "600"
-                                            << "Shift+Down, Shift+Left" << QPoint(70, 50);
-    QTest::newRow("a fraction moves from the pixel holding it") << "1214.9"
-                                                                << "599.5"
-                                                                << "Left, Up" << QPoint(79, 38);
-    QTest::newRow("Left and Up stop at the edge") << "15"
-                                                  << "15"
-                                                  << "Shift+Left, Shift+Up" << QPoint(0, 0);
-    QTest::newRow("Right and Down stop at the edge") << "4259"
-                                                     << "1600"
-                                                     << "Shift+Right, Shift+Down" << QPoint(284, 108);
-    QTest::newRow("a point outside comes in at the nearest edge") << "9000"
-                                                                  << "-50"
-                                                                  << "Left" << QPoint(283, 0);
-    QTest::newRow("empty boxes move from the corner") << ""
-                                                      << ""
-                                                      << "Right, Down" << QPoint(1, 1);
-    QTest::newRow("a number past reading moves from 0") << "1e999"
-                                                        << "600"
-                                                        << "Right" << QPoint(1, 40);
+                                                     << "1619" << QPoint(283, 107);
 }
 
 void Form1WindowTest::pressPlotsOnePixel()
 {
     QFETCH(QString, x);
     QFETCH(QString, y);
-    QFETCH(QString, pointing);
     QFETCH(QPoint, pixel);
 
     type("txtx", x);
     type("txty", y);
-    point(pointing);
-    QCOMPARE(surface()->cursor().shape(), Qt::CrossCursor);
-
-    // A cross marks the point the boxes name while they or the drawing area have the focus: its
-    // black arms on the point's row and column, 3 to 7 pixels off it, and none of it ink.
-    const QList<QPoint> cross = m_window.crossPixels();
-    QCOMPARE(cross.isEmpty(), x.isEmpty() && pointing.isEmpty());
-    for (const QPoint& arm : cross) {
-        const QPoint off = arm - pixel;
-        QVERIFY2((off.x() == 0) != (off.y() == 0) && off.manhattanLength() >= 3 && off.manhattanLength() <= 7,
-                 qPrintable(QString("the cross shows black at %1, %2").arg(arm.x()).arg(arm.y())));
-    }
-    QVERIFY(inkedPixels().isEmpty());
-    if (!cross.isEmpty()) { // and it blinks, hiding no dot for long
-        surface()->findChild<QTimer*>("CrossBlink")->start(1);
-        QTRY_VERIFY(m_window.crossPixels().isEmpty());
-    }
     pressDraw();
 
     QCOMPARE(inkedPixels(), QList<QPoint>{pixel});
     QCOMPARE(drawingArea().pixel(pixel), qRgb(0, 0, 0));
     QVERIFY(m_window.reports().isEmpty());
-    // The boxes keep what was typed, or take the twips of the pixel pointed at.
-    QCOMPARE(find<QLineEdit>("txtx")->text(), pointing.isEmpty() ? x : QString::number(pixel.x() * 15));
-    QCOMPARE(find<QLineEdit>("txty")->text(), pointing.isEmpty() ? y : QString::number(pixel.y() * 15));
+    // The boxes keep what was typed.
+    QCOMPARE(find<QLineEdit>("txtx")->text(), x);
+}
+
+void Form1WindowTest::pointingPicksThePixelDrawPlotsOn_data()
+{
+    QTest::addColumn<QString>("typed"); // X, Y, then what is done on the drawing area (WindowFixture::point)
+    QTest::addColumn<QPoint>("pixel");  // where the cross shows and Draw plots
+    QTest::newRow("numbers typed: the cross, no pointing") << "1200|600|" << QPoint(80, 40);
+    QTest::newRow("empty boxes: no cross") << "||" << QPoint(0, 0);
+    QTest::newRow("a click replaces the numbers typed") << "4000|5|click 3 7" << QPoint(3, 7);
+    QTest::newRow("a click on the border picks the nearest pixel") << "||click -2 110" << QPoint(0, 108);
+    QTest::newRow("dragging moves the point") << "||drag 10 10 200 100" << QPoint(200, 100);
+    QTest::newRow("Right moves a pixel, 15 twips") << "1200|600|Right" << QPoint(81, 40);
+    QTest::newRow("Shift moves ten pixels") << "1200|600|Shift+Down, Shift+Left" << QPoint(70, 50);
+    QTest::newRow("a fraction moves from the pixel holding it") << "1214.9|599.5|Left, Up" << QPoint(79, 38);
+    QTest::newRow("Left and Up stop at the edge") << "15|15|Shift+Left, Shift+Up" << QPoint(0, 0);
+    QTest::newRow("Right and Down stop at the edge") << "4259|1600|Shift+Right, Shift+Down" << QPoint(284, 108);
+    QTest::newRow("a point outside comes in at the nearest edge") << "9000|-50|Left" << QPoint(283, 0);
+    QTest::newRow("empty boxes move from the corner") << "||Right, Down" << QPoint(1, 1);
+    QTest::newRow("a number past reading moves from 0") << "1e999|600|Right" << QPoint(1, 40);
+}
+
+void Form1WindowTest::pointingPicksThePixelDrawPlotsOn()
+{
+    QFETCH(QString, typed);
+    QFETCH(QPoint, pixel);
+    const QStringList part = typed.split('|');
+    type("txtx", part[0]);
+    type("txty", part[1]);
+    m_window.point(part[2]);
+
+    // A cross marks the point the boxes name while they or the drawing area have the focus: its
+    // black arms on the point's row and column, 3 to 7 pixels off it, and none of it ink.
+    const QList<QPoint> cross = m_window.crossPixels();
+    QCOMPARE(cross.isEmpty(), part[0].isEmpty() && part[2].isEmpty());
+    for (const QPoint& arm : cross) {
+        const QPoint off = arm - pixel;
+        QVERIFY((off.x() == 0) != (off.y() == 0) && off.manhattanLength() >= 3 && off.manhattanLength() <= 7);
+    }
+    QVERIFY(inkedPixels().isEmpty());
+    if (!cross.isEmpty()) { // it blinks, hiding no dot for long
+        surface()->findChild<QTimer*>("CrossBlink")->start(1);
+        QTRY_VERIFY(m_window.crossPixels().isEmpty());
+    }
+    pressDraw();
+    QCOMPARE(inkedPixels(), QList<QPoint>{pixel});
+    if (!part[2].isEmpty()) // the boxes hold the twips of the pixel pointed at
+        QCOMPARE(find<QLineEdit>("txtx")->text() + ", " + find<QLineEdit>("txty")->text(),
+                 QString("%1, %2").arg(pixel.x() * 15).arg(pixel.y() * 15));
+    QCOMPARE(surface()->cursor().shape(), Qt::CrossCursor);
 }
 
 void Form1WindowTest::everyPressAddsAPoint()
@@ -449,32 +439,34 @@ void Form1WindowTest::typingAloneDrawsNothing()
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("held");       // 1: the keyboard repeating the key before its release;
-                                         // 2: the focus leaving while it is down, then a new press
-    QTest::addColumn<bool>("onTheArea"); // pressed on the drawing area rather than on Draw
-    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << 0 << false;
-    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << 1 << false;
-    QTest::newRow("Return held as the focus leaves, pressed again on return") << int(Qt::Key_Return) << 2 << false;
-    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << 0 << false;
-    QTest::newRow("Return on the drawing area") << int(Qt::Key_Return) << 0 << true;
-    QTest::newRow("Enter held on the drawing area, the keyboard repeating it") << int(Qt::Key_Enter) << 1 << true;
-    QTest::newRow("a double click on the drawing area") << 0 << 0 << true;
+    QTest::addColumn<int>("held"); // 1: the keyboard repeating the key before its release;
+                                   // 2: the focus leaving while it is down, then a new press;
+                                   // 3 and 4: as 0 and 1, on the drawing area instead of Draw
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 0;
+    QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << 1;
+    QTest::newRow("Return held as the focus leaves, pressed again on return") << int(Qt::Key_Return) << 2;
+    QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << 0;
+    QTest::newRow("Return on the drawing area") << int(Qt::Key_Return) << 3;
+    QTest::newRow("Enter held on the drawing area, the keyboard repeating it") << int(Qt::Key_Enter) << 4;
+    QTest::newRow("a double click on the drawing area") << 0 << 3;
 }
 
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
 {
     QFETCH(int, key);
     QFETCH(int, held);
-    QFETCH(bool, onTheArea);
     type("txtx", "300");
     type("txty", "150");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
-    if (onTheArea)
+    const bool onTheArea = held >= 3;
+    if (onTheArea) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        held -= 3;
+    }
     if (held == 2) {
         auto* draw = QApplication::focusWidget();
         QTest::keyPress(draw, Qt::Key(key));
@@ -493,7 +485,7 @@ void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
     } else if (key) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     } else if (onTheArea) {
-        point("dclick 20 10");
+        m_window.point("dclick 20 10");
     } else {
         const QPoint middle = find<QPushButton>("cmdDraw")->geometry().center();
         QTest::mousePress(m_window.window()->windowHandle(), Qt::LeftButton, {}, middle);

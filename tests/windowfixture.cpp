@@ -109,11 +109,9 @@ QList<QPoint> WindowFixture::inkedPixels() const
 QString WindowFixture::toldOfTheArea() const
 {
     QAccessibleInterface* area = QAccessible::queryAccessibleInterface(surface());
-    const QString count = area->text(QAccessible::Description);
     for (int i = 0; i < area->childCount(); ++i) {
-        QAccessibleInterface* child = area->child(i);
-        if (child->role() == QAccessible::Notification && child->text(QAccessible::Name) != count)
-            return child->text(QAccessible::Name);
+        if (const QString told = area->child(i)->text(QAccessible::Name); told != area->text(QAccessible::Description))
+            return told;
     }
     return {};
 }
@@ -131,11 +129,6 @@ QList<QPoint> WindowFixture::crossPixels() const
         }
     }
     return black;
-}
-
-QPoint WindowFixture::inWindow(QPoint pixel) const
-{
-    return surface()->mapTo(window(), surface()->contentsRect().topLeft() + pixel);
 }
 
 int WindowFixture::letTypingPause()
@@ -177,7 +170,8 @@ void WindowFixture::point(const QString& steps)
         const QStringList words = step.split(' ');
         QList<QPoint> at;
         for (qsizetype i = 1; i + 1 < words.size(); i += 2)
-            at << inWindow(QPoint(words[i].toInt(), words[i + 1].toInt()));
+            at << surface()->mapTo(window(), surface()->contentsRect().topLeft() +
+                                                 QPoint(words[i].toInt(), words[i + 1].toInt()));
         if (words[0] == "click") {
             QTest::mouseClick(handle, Qt::LeftButton, {}, at[0]);
         } else if (words[0] == "dclick") {

@@ -58,8 +58,6 @@ public:
     QList<QPoint> inkedPixels() const;
     // Where the cross marking the picked point shows black on the drawing area, in its pixels.
     QList<QPoint> crossPixels() const;
-    // Where pixel of the drawing area lies in the window.
-    QPoint inWindow(QPoint pixel) const;
     // Lets the pause pass after which a report about a value being typed shows; returns how
     // long that pause was, in milliseconds (0 when no report waited for it, -1 when it never ended).
     int letTypingPause();

@@ -527,38 +527,29 @@ click_at() {
     xdotool mousemove --sync $((client_x + $1)) $((client_y + $2)) click --repeat "${3:-1}" --delay 80 1 ||
         fail "xdotool could not click at client ($1,$2)"
 }
-# The text of the box named, read back through the clipboard.
-box_text() {
-    click_on "$1"
-    focused_text
-}
 click_on Text3
-key ctrl+a
-type_text 1
-# The first black dot is at client (90,130), drawing-area (80,40): a click three pixels right of it
-# gives that pixel's twips, X 1245 and Y 600, and Draw plots there.
+type_thickness 1 no ${#red_pixels[@]}
+# Three pixels right of the first dot, drawing-area (80,40): X 1245 and Y 600, where Draw plots.
 click_at 93 130
-[[ $(box_text txtx) == 1245 && $(box_text txty) == 600 ]] ||
-    fail "a click at drawing-area (83,40) left X \"$(box_text txtx)\" and Y \"$(box_text txty)\", expected 1245 and 600"
-pass "a click at drawing-area (83,40) gave X 1245 and Y 600"
+boxes=$(click_on txtx && focused_text && click_on txty && focused_text)
+[[ $boxes == 1245600 ]] || fail "a click at drawing-area (83,40) left X and Y \"$boxes\", expected 1245 and 600"
 click_on cmdDraw
 await_pixel 93 130 "#800000" || fail "no red dot appeared at client (93,130) after the click and Draw"
-# From a click at client (100,150), Right Right Shift+Down move to client (102,160), where a cross
-# shows (an arm's black five pixels right of it, while it blinks on) and Return draws.
+# A click, Right Right Shift+Down: client (102,160), where a cross shows (an arm five pixels right)
+# while it blinks on, and Return draws.
 click_at 100 150
 key Right Right shift+Down
 await_pixel 107 160 "#000000" || fail "no cross showed around client (102,160) after Right Right Shift+Down"
-pass "a cross marks the point moved to by the keys"
 key Return
 await_pixel 102 160 "#800000" || fail "no red dot appeared at client (102,160) after Return on the drawing area"
 click_at 120 140 2
 await_pixel 120 140 "#800000" || fail "no red dot appeared at client (120,140) after a double click there"
 red_pixels+=("93,130 #800000" "102,160 #800000" "120,140 #800000")
-# With the focus elsewhere the cross goes, and the drawing area holds the dots alone.
+# With the focus elsewhere the cross goes, leaving the dots alone; on the area it comes back, but
+# never into the picture saved.
 click_on Text3
 await_pixel 125 140 "#FFFFFF" || fail "the cross stayed at client (120,140) after the focus left the drawing area"
 expect_only_pixels "${red_pixels[@]}"
-# A cross showing as the picture is saved: blank drawing-area (240,30) picked.
 click_at 250 120
 
 echo "== Ctrl+S and Ctrl+P, each with Return in its dialog: \"Draw dots.png\" and \"Draw dots.pdf\" in Pictures"
