@@ -45,7 +45,6 @@ void CrossMark::mark(std::optional<QPoint> pixel)
     }
     move(m_surface->contentsRect().topLeft() + *m_pixel - QPoint(kReach, kReach));
     m_lit = true;
-    update();
     show();
     // A desktop that keeps its cursors from blinking keeps this one still too.
     if (const int flash = QApplication::cursorFlashTime(); flash > 0)

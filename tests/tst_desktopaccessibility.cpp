@@ -102,7 +102,7 @@ void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
 void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere_data()
 {
     // The language, what is done on the drawing area (WindowFixture::point(), and "clear", "undo",
-    // "held Right" twenty times), and what a screen reader is told. A red dot lies at X 1200, a
+    // "wider", "held Right" twenty times), and what a screen reader is told. A red dot lies at X 1200, a
     // bright white one at X 1230, Y 600; the colour list holds another colour.
     QTest::addColumn<QString>("heard");
     QTest::newRow("nothing drawn") << "|Right|1215, 600: nothing drawn";
@@ -112,6 +112,7 @@ void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere_data()
     QTest::newRow("a dot cleared away") << "|clear, Right, Left|1200, 600: nothing drawn";
     QTest::newRow("a clear taken back") << "|clear, undo, Right, Right|1230, 600: 15 Bright White dot";
     QTest::newRow("Right held down, told once") << "|held Right|1500, 600: nothing drawn";
+    QTest::newRow("a white dot where the area grew") << "|wider, Right, Left|6000, 600: 15 Bright White dot";
     QTest::newRow("in German, a red dot") << "de|Right, Left|1200, 600: Punkt 4 Rot";
     QTest::newRow("in German, nothing drawn") << "de|Up|1200, 585: nichts gezeichnet";
 }
@@ -138,6 +139,11 @@ void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere()
     for (const QString& step : part[1].split(", ")) {
         if (step == "clear" || step == "undo") {
             step == "clear" ? m_window.surface()->clear() : m_window.surface()->undoClear();
+        } else if (step == "wider") { // a white dot drawn at X 6000
+            m_window.surface()->resize(500, 113);
+            m_window.form1().colorIndex = 15;
+            m_window.type("txtx", "6000");
+            m_window.pressDraw();
         } else if (step == "held Right") {
             for (int repeat = 0; repeat < 20; ++repeat) {
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), repeat > 0);

@@ -399,10 +399,13 @@ void Form1WindowTest::pointingPicksThePixelDrawPlotsOn()
     for (const QPoint& arm : cross) {
         const QPoint off = arm - pixel;
         QVERIFY((off.x() == 0) != (off.y() == 0) && off.manhattanLength() >= 3 && off.manhattanLength() <= 7);
+        QVERIFY(QRect(QPoint(0, 0), surface()->contentsRect().size()).contains(arm)); // never over the border
     }
     QVERIFY(inkedPixels().isEmpty());
-    if (!cross.isEmpty()) { // it blinks, hiding no dot for long
-        surface()->findChild<QTimer*>("CrossBlink")->start(1);
+    if (!cross.isEmpty()) { // it blinks as the text cursor does, hiding no dot for long
+        auto* blink = surface()->findChild<QTimer*>("CrossBlink");
+        QCOMPARE(blink->interval(), QApplication::cursorFlashTime() / 2);
+        blink->start(1);
         QTRY_VERIFY(m_window.crossPixels().isEmpty());
     }
     pressDraw();

@@ -118,14 +118,17 @@ QString WindowFixture::toldOfTheArea() const
 
 QList<QPoint> WindowFixture::crossPixels() const
 {
+    // Over the whole surface, its border too, against the surface painted without what lies over it.
     platform::DrawingSurface* picture = surface();
-    const QImage shown = picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage sheet = drawingArea();
+    const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage bare(shown.size(), QImage::Format_RGB32);
+    bare.setDevicePixelRatio(shown.devicePixelRatio());
+    picture->render(&bare, QPoint(), QRegion(picture->rect()), QWidget::DrawWindowBackground);
     QList<QPoint> black;
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x) {
-            if (shown.pixel(x, y) == qRgb(0, 0, 0) && sheet.pixel(x, y) != qRgb(0, 0, 0))
-                black << QPoint(x, y);
+            if (shown.pixel(x, y) == qRgb(0, 0, 0) && bare.pixel(x, y) != qRgb(0, 0, 0))
+                black << (QPointF(x, y) / bare.devicePixelRatio()).toPoint() - picture->contentsRect().topLeft();
         }
     }
     return black;

@@ -56,7 +56,7 @@ public:
     QImage drawingArea() const;
     // The points drawn, as the pixels that are not white.
     QList<QPoint> inkedPixels() const;
-    // Where the cross marking the picked point shows black on the drawing area, in its pixels.
+    // Where the cross marking the picked point shows black, in pixels of the drawing area.
     QList<QPoint> crossPixels() const;
     // Lets the pause pass after which a report about a value being typed shows; returns how
     // long that pause was, in milliseconds (0 when no report waited for it, -1 when it never ended).

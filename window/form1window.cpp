@@ -24,9 +24,9 @@ namespace {
 // A colour as the colour list names it in the person's language, such as "4 Red".
 QString colourName(platform::ColourValue colour)
 {
-    for (std::size_t number = 0; number < plotting::kColourList.size(); ++number) {
-        if (platform::paletteColor(static_cast<std::int16_t>(number)) == colour)
-            return QString::fromStdString(platform::translated("Form1", plotting::kColourList[number]));
+    for (std::int16_t number = 0; const std::string_view entry : plotting::kColourList) {
+        if (platform::paletteColor(number++) == colour)
+            return QString::fromStdString(platform::translated("Form1", entry));
     }
     return QStringLiteral("#%1").arg(colour, 6, 16, QLatin1Char('0'));
 }
