@@ -4,6 +4,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/notes/errorreport.h"
+#include "platform/notes/note.h"
 #include "platform/translation.h"
 #include "plotting/form1.h"
 #include "window/form1layout.h"
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void penWidthBelowOneIsRefused();
     void reportStandsBesideItsControlAndTakesNoFocus_data();
     void reportStandsBesideItsControlAndTakesNoFocus();
+    void notesStandApart_data();
+    void notesStandApart();
     void reportGoesAway_data();
     void reportGoesAway();
     void whateverAHandlerThrowsIsReported_data();
@@ -641,6 +644,47 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     QCOMPARE(report->focusPolicy(), Qt::NoFocus);
     for (const QWidget* part : report->findChildren<QWidget*>())
         QCOMPARE(part->focusPolicy(), Qt::NoFocus);
+}
+
+void Form1WindowTest::notesStandApart_data()
+{
+    QTest::addColumn<QStringList>("controls"); // whose handlers fail, in turn
+    QTest::addColumn<QList<QSize>>("sizes");   // the window is given after both notes show
+    const QStringList neighbours{"txtx", "txty"}, apart{"cmdDraw", "Text3"};
+    QTest::newRow("neighbours, at the window's own size") << neighbours << QList<QSize>{};
+    QTest::newRow("neighbours, after the window grew") << neighbours << QList<QSize>{{600, 400}};
+    QTest::newRow("neighbours, grown and back") << neighbours << QList<QSize>{{600, 400}, {312, 228}};
+    QTest::newRow("Draw and thickness, after the window grew") << apart << QList<QSize>{{600, 400}};
+}
+
+void Form1WindowTest::notesStandApart()
+{
+    QFETCH(QStringList, controls);
+    QFETCH(QList<QSize>, sizes);
+    for (const QString& control : controls) {
+        platform::runHandler(find<QWidget>(control.toUtf8().constData()), [&control] {
+            throw platform::FormsError(
+                ("The " + control + " refuses what it was given: long enough for two lines.").toStdString());
+        });
+    }
+    for (const QSize& size : sizes)
+        m_window.window()->resize(size);
+    QCoreApplication::processEvents();
+
+    const auto notes = m_window.window()->findChildren<platform::Note*>();
+    QCOMPARE(notes.size(), 2);
+    const QRect sheet = surface()->contentsRect().translated(surface()->pos());
+    const int line = m_window.window()->fontMetrics().lineSpacing();
+    for (const platform::Note* note : notes) {
+        QVERIFY(note->isVisible() && m_window.window()->rect().contains(note->geometry()));
+        QVERIFY2((note->geometry() & sheet).height() <= line + 2, qPrintable(note->text()));
+        for (const QWidget* other : m_window.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != note && other != surface() && other->isVisible() && other->focusPolicy() != Qt::NoFocus)
+                QVERIFY2(!note->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+        }
+    }
+    QVERIFY(!notes[0]->geometry().intersects(notes[1]->geometry()));
+    QCOMPARE(m_window.shownNotes().last(), notes[1]->text()); // the newest whole
 }
 
 enum class ReportEnd {
