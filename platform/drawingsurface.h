@@ -32,7 +32,8 @@ public:
 
     // What has been drawn, in device pixels, without the border.
     const QImage& image() const { return m_image; }
-    // What the drawing area shows inside its border, one pixel per logical pixel.
+    // What the drawing area shows inside its border, one pixel per logical pixel: the dots as
+    // drawn at scale 1, whatever the screen's scale.
     QImage picture();
     // How to use the surface beyond what its role tells, for assistive technology.
     const QString& accessibleHelp() const { return m_accessibleHelp; }

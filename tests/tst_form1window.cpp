@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -215,19 +216,24 @@ void Form1WindowTest::everyTextInThePersonsLanguage_data()
     QTest::addColumn<QStringList>("kept");      // texts that read as in English; "*": all
     QTest::addColumn<QString>("twoPoints");     // the count after two presses
     QTest::addColumn<QString>("quoted");        // 0.5 in the language's quotation marks, where it writes 2,5
+    QTest::addColumn<QString>("copyKeys");      // as a screen reader hears those of the picture menu's Copy
 
     QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"}
                         << "2 Punkte gezeichnet"
-                        << "„0.5“";
+                        << "„0.5“"
+                        << "Strg+C";
     // After German, to see that nothing of it stays behind.
     QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
-                                     << "";
+                                     << ""
+                                     << "Ctrl+C";
     QTest::newRow("English before German")
         << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
-        << "";
+        << ""
+        << "Ctrl+C";
     QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"}
                             << "2 points dessinés"
-                            << "«\u00a00.5\u00a0»";
+                            << "«\u00a00.5\u00a0»"
+                            << "Ctrl+C";
 }
 
 void Form1WindowTest::everyTextInThePersonsLanguage()
@@ -237,6 +243,7 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
     QFETCH(QStringList, kept);
     QFETCH(QString, twoPoints);
     QFETCH(QString, quoted);
+    QFETCH(QString, copyKeys);
     const auto texts = [this] { // all the window shows or tells assistive technology, the count after two presses
         pressDraw();
         pressDraw();
@@ -274,6 +281,9 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
         QCOMPARE(find<QComboBox>("Combo1")->itemText(i).section(' ', 0, 0), QString::number(i));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
     QCOMPARE(shown[3], twoPoints);
+    QAction* copy = surface()->findChild<QMenu*>()->actions().constFirst();
+    QCOMPARE(QAccessible::queryAccessibleInterface(copy)->actionInterface()->keyBindingsForAction({}).value(2),
+             copyKeys);
     // One style of quotation marks in every note of a language.
     QVERIFY2(quoted.isEmpty() ? !shown.last().contains("0.5") : shown.last().contains(quoted),
              qPrintable(shown.last()));
