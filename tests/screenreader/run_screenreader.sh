@@ -281,14 +281,15 @@ if [[ $mode == x11 ]]; then # the program once more, in German: the menu's keys,
     xsession_end_process "$pid"
     mark=$(heard | wc -l) words="Zeichenfläche"
     xsession_launch env LANGUAGE=de "$program"
-    xdotool windowactivate --sync "$(xsession_find_window "Punkte zeichnen" "$WAIT")"
+    window=$(xsession_find_window "Punkte zeichnen" "$WAIT") || fail "the German window did not appear"
+    xdotool windowactivate --sync "$window"
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
     mark=$(heard | wc -l) words="Bild kopieren Strg+C."
     xdotool key shift+F10
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
-    mark=$(heard | wc -l) words="Punkte zeichnen frame." # the menu closed, the window active again
     xdotool key Escape
-    xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
+    menu_closed() { ! xsession_other_window_shown "$window"; }
+    xsession_wait_for "$WAIT" menu_closed || fail "in German, Escape left the drawing area's menu open"
     mark=$(heard | wc -l) words="Zeichnen push button. notification 1 Punkt gezeichnet."
     xdotool key Tab Tab Tab Tab Tab space
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
