@@ -23,6 +23,54 @@ namespace {
 
 constexpr int kBorderWidth = 2;
 
+// A dot as it lands on an image of a given scale, in that image's pixels.
+struct Disc {
+    double cx = 0;
+    double cy = 0;
+    double radius = 0;
+};
+
+// Centred on the logical pixel that holds the point; an even diameter centres on a pixel corner
+// so that the disc stays symmetric.
+Disc discOf(float x, float y, std::int16_t width, double ratio)
+{
+    const double diameter = std::max(1.0, std::round(width * ratio));
+    const auto centreOf = [&](float twips) {
+        const double inDevice = (std::floor(twips / kTwipsPerPixel) + 0.5) * ratio;
+        return std::fmod(diameter, 2.0) == 1.0 ? std::floor(inDevice) + 0.5 : std::round(inDevice);
+    };
+    return {centreOf(x), centreOf(y), diameter / 2};
+}
+
+// Sets the pixels of image that the disc covers, and marks them in inked where it is given;
+// returns them as a rectangle, empty where the disc misses the image.
+QRect paint(QImage& image, const Disc& disc, ColourValue colour, QImage* inked = nullptr)
+{
+    // Clip in floating point first, so far-away points cannot overflow an int.
+    const double left = std::max(0.0, std::ceil(disc.cx - disc.radius - 0.5));
+    const double right = std::min(image.width() - 1.0, std::floor(disc.cx + disc.radius - 0.5));
+    const double top = std::max(0.0, std::ceil(disc.cy - disc.radius - 0.5));
+    const double bottom = std::min(image.height() - 1.0, std::floor(disc.cy + disc.radius - 0.5));
+    if (left > right || top > bottom)
+        return {};
+
+    const QRgb rgb = 0xFF000000u | colour;
+    for (int row = int(top); row <= int(bottom); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        uchar* marks = inked ? inked->scanLine(row) : nullptr;
+        const double dy = row + 0.5 - disc.cy;
+        for (int column = int(left); column <= int(right); ++column) {
+            const double dx = column + 0.5 - disc.cx;
+            if (dx * dx + dy * dy <= disc.radius * disc.radius) {
+                line[column] = rgb;
+                if (marks)
+                    marks[column] = 1;
+            }
+        }
+    }
+    return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QFrame(parent)
@@ -50,46 +98,19 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
 {
     fitImage();
     const double ratio = m_image.devicePixelRatio();
-    const double diameter = std::max(1.0, std::round(m_drawWidth * ratio));
-    const double radius = diameter / 2;
-
-    // Centre on the logical pixel that holds the point; an even diameter centres on a
-    // pixel corner so the disc stays symmetric.
-    const auto centreOf = [&](float twips) {
-        const double inDevice = (std::floor(twips / kTwipsPerPixel) + 0.5) * ratio;
-        return std::fmod(diameter, 2.0) == 1.0 ? std::floor(inDevice) + 0.5 : std::round(inDevice);
-    };
-    const double cx = centreOf(x);
-    const double cy = centreOf(y);
+    const Disc disc = discOf(x, y, m_drawWidth, ratio);
 
     // A disc that misses what the area shows leaves the person seeing nothing: say where it went.
     const QSize shown = contentsRect().size() * ratio;
-    if (cx + radius <= 0 || cy + radius <= 0 || cx - radius >= shown.width() || cy - radius >= shown.height()) {
+    if (disc.cx + disc.radius <= 0 || disc.cy + disc.radius <= 0 || disc.cx - disc.radius >= shown.width() ||
+        disc.cy - disc.radius >= shown.height()) {
         tell(this, QCoreApplication::translate("Note", "The point at %1, %2 lies outside the drawing area.")
                        .arg(QString::fromStdString(textFromNumber(x)), QString::fromStdString(textFromNumber(y))));
     }
 
-    // Clip in floating point first, so far-away points cannot overflow an int.
-    const double left = std::max(0.0, std::ceil(cx - radius - 0.5));
-    const double right = std::min(m_image.width() - 1.0, std::floor(cx + radius - 0.5));
-    const double top = std::max(0.0, std::ceil(cy - radius - 0.5));
-    const double bottom = std::min(m_image.height() - 1.0, std::floor(cy + radius - 0.5));
-    if (left > right || top > bottom)
+    const QRect painted = paint(m_image, disc, colour, &m_inked);
+    if (painted.isEmpty())
         return;
-
-    const QRgb rgb = 0xFF000000u | colour;
-    for (int row = int(top); row <= int(bottom); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
-        uchar* inked = m_inked.scanLine(row);
-        const double dy = row + 0.5 - cy;
-        for (int column = int(left); column <= int(right); ++column) {
-            const double dx = column + 0.5 - cx;
-            if (dx * dx + dy * dy <= radius * radius) {
-                line[column] = rgb;
-                inked[column] = 1;
-            }
-        }
-    }
 
     m_dots.append({x, y, colour, m_drawWidth});
     if (m_cleared) {
@@ -98,7 +119,7 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
     }
     countChanged();
 
-    const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
+    const QRectF touched(painted.x() / ratio, painted.y() / ratio, painted.width() / ratio, painted.height() / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
 }
 
@@ -112,16 +133,18 @@ std::optional<ColourValue> DrawingSurface::inkAt(QPoint pixel) const
     return m_image.pixel(device) & 0xFFFFFFu;
 }
 
+// At scale 1 the sheet itself; at any other the dots drawn again as they are drawn at scale 1,
+// so that a copied or saved picture is the same, in exact palette colours, at every scale.
 QImage DrawingSurface::picture()
 {
     fitImage();
     const QSize size = contentsRect().size();
-    const double ratio = m_image.devicePixelRatio();
-    QImage shown = m_image.copy(QRect(QPoint(0, 0), size * ratio));
-    if (shown.size() != size)
-        shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(1);
-    return shown;
+    if (m_image.devicePixelRatio() == 1)
+        return m_image.copy(QRect(QPoint(0, 0), size));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    m_dots.forEach([&picture](const Dot& dot) { paint(picture, discOf(dot.x, dot.y, dot.width, 1), dot.colour); });
+    return picture;
 }
 
 void DrawingSurface::clear()

@@ -4,6 +4,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/notes/errorreport.h"
+#include "platform/notes/note.h"
 #include "platform/translation.h"
 #include "plotting/form1.h"
 #include "window/form1layout.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -66,6 +68,8 @@ private Q_SLOTS:
     void penWidthBelowOneIsRefused();
     void reportStandsBesideItsControlAndTakesNoFocus_data();
     void reportStandsBesideItsControlAndTakesNoFocus();
+    void notesStandApart_data();
+    void notesStandApart();
     void reportGoesAway_data();
     void reportGoesAway();
     void whateverAHandlerThrowsIsReported_data();
@@ -215,19 +219,24 @@ void Form1WindowTest::everyTextInThePersonsLanguage_data()
     QTest::addColumn<QStringList>("kept");      // texts that read as in English; "*": all
     QTest::addColumn<QString>("twoPoints");     // the count after two presses
     QTest::addColumn<QString>("quoted");        // 0.5 in the language's quotation marks, where it writes 2,5
+    QTest::addColumn<QString>("copyKeys");      // as a screen reader hears those of the picture menu's Copy
 
     QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"}
                         << "2 Punkte gezeichnet"
-                        << "„0.5“";
+                        << "„0.5“"
+                        << "Strg+C";
     // After German, to see that nothing of it stays behind.
     QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
-                                     << "";
+                                     << ""
+                                     << "Ctrl+C";
     QTest::newRow("English before German")
         << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
-        << "";
+        << ""
+        << "Ctrl+C";
     QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"}
                             << "2 points dessinés"
-                            << "«\u00a00.5\u00a0»";
+                            << "«\u00a00.5\u00a0»"
+                            << "Ctrl+C";
 }
 
 void Form1WindowTest::everyTextInThePersonsLanguage()
@@ -237,6 +246,7 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
     QFETCH(QStringList, kept);
     QFETCH(QString, twoPoints);
     QFETCH(QString, quoted);
+    QFETCH(QString, copyKeys);
     const auto texts = [this] { // all the window shows or tells assistive technology, the count after two presses
         pressDraw();
         pressDraw();
@@ -275,6 +285,9 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
         QCOMPARE(find<QComboBox>("Combo1")->itemText(i).section(' ', 0, 0), QString::number(i));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
     QCOMPARE(shown[3], twoPoints);
+    QAction* copy = surface()->findChild<QMenu*>()->actions().constFirst();
+    QCOMPARE(QAccessible::queryAccessibleInterface(copy)->actionInterface()->keyBindingsForAction({}).value(2),
+             copyKeys);
     // One style of quotation marks in every note of a language.
     QVERIFY2(quoted.isEmpty() ? !shown.last().contains("0.5") : shown.last().contains(quoted),
              qPrintable(shown.last()));
@@ -709,6 +722,47 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     QCOMPARE(report->focusPolicy(), Qt::NoFocus);
     for (const QWidget* part : report->findChildren<QWidget*>())
         QCOMPARE(part->focusPolicy(), Qt::NoFocus);
+}
+
+void Form1WindowTest::notesStandApart_data()
+{
+    QTest::addColumn<QStringList>("controls"); // whose handlers fail, in turn
+    QTest::addColumn<QList<QSize>>("sizes");   // the window is given after both notes show
+    const QStringList neighbours{"txtx", "txty"}, apart{"cmdDraw", "Text3"};
+    QTest::newRow("neighbours, at the window's own size") << neighbours << QList<QSize>{};
+    QTest::newRow("neighbours, after the window grew") << neighbours << QList<QSize>{{600, 400}};
+    QTest::newRow("neighbours, grown and back") << neighbours << QList<QSize>{{600, 400}, {312, 228}};
+    QTest::newRow("Draw and thickness, after the window grew") << apart << QList<QSize>{{600, 400}};
+}
+
+void Form1WindowTest::notesStandApart()
+{
+    QFETCH(QStringList, controls);
+    QFETCH(QList<QSize>, sizes);
+    for (const QString& control : controls) {
+        platform::runHandler(find<QWidget>(control.toUtf8().constData()), [&control] {
+            throw platform::FormsError(
+                ("The " + control + " refuses what it was given: long enough for two lines.").toStdString());
+        });
+    }
+    for (const QSize& size : sizes)
+        m_window.window()->resize(size);
+    QCoreApplication::processEvents();
+
+    const auto notes = m_window.window()->findChildren<platform::Note*>();
+    QCOMPARE(notes.size(), 2);
+    const QRect sheet = surface()->contentsRect().translated(surface()->pos());
+    const int line = m_window.window()->fontMetrics().lineSpacing();
+    for (const platform::Note* note : notes) {
+        QVERIFY(note->isVisible() && m_window.window()->rect().contains(note->geometry()));
+        QVERIFY2((note->geometry() & sheet).height() <= line + 2, qPrintable(note->text()));
+        for (const QWidget* other : m_window.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != note && other != surface() && other->isVisible() && other->focusPolicy() != Qt::NoFocus)
+                QVERIFY2(!note->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+        }
+    }
+    QVERIFY(!notes[0]->geometry().intersects(notes[1]->geometry()));
+    QCOMPARE(m_window.shownNotes().last(), notes[1]->text()); // the newest whole
 }
 
 enum class ReportEnd {

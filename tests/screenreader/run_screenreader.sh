@@ -316,11 +316,21 @@ if [[ $mode == x11 ]]; then
     hear_exploring "${exploring[@]}"
 fi
 
-if [[ $mode == x11 ]]; then # the program once more, in German: Tab to Draw and press it, then a thickness refused
+if [[ $mode == x11 ]]; then # the program once more, in German: the menu's keys, Tab to Draw and press it, then a thickness refused
     xsession_end_process "$pid"
-    mark=$(heard | wc -l) words="Zeichnen push button. notification 1 Punkt gezeichnet."
+    mark=$(heard | wc -l) words="Zeichenfläche"
     xsession_launch env LANGUAGE=de "$program"
-    xdotool windowactivate --sync "$(xsession_find_window "Punkte zeichnen" "$WAIT")" key Tab Tab Tab Tab Tab space
+    window=$(xsession_find_window "Punkte zeichnen" "$WAIT") || fail "the German window did not appear"
+    xdotool windowactivate --sync "$window"
+    xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
+    mark=$(heard | wc -l) words="Bild kopieren Strg+C."
+    xdotool key shift+F10
+    xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
+    xdotool key Escape
+    menu_closed() { ! xsession_other_window_shown "$window"; }
+    xsession_wait_for "$WAIT" menu_closed || fail "in German, Escape left the drawing area's menu open"
+    mark=$(heard | wc -l) words="Zeichnen push button. notification 1 Punkt gezeichnet."
+    xdotool key Tab Tab Tab Tab Tab space
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
     mark=$(heard | wc -l) words='notification Die Stiftbreite „0,5“ ist zu klein: erlaubt sind Stiftbreiten von 1 bis 32767. Schreiben Sie „0.5“ mit Punkt.'
     xdotool key shift+Tab 0 comma 5
