@@ -156,6 +156,10 @@ void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere()
     // Nothing while the moves go on; once they pause, the last point.
     QCOMPARE(m_window.toldOfTheArea(), QString());
     QTRY_COMPARE(m_window.toldOfTheArea(), part[2]);
+    // Each of the area's notifications knows its place among its children, as AT-SPI asks it.
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(m_window.surface());
+    for (int i = 0; i < area->childCount(); ++i)
+        QCOMPARE(area->indexOfChild(area->child(i)), i);
 }
 
 void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()
