@@ -42,9 +42,9 @@ Disc discOf(float x, float y, std::int16_t width, double ratio)
     return {centreOf(x), centreOf(y), diameter / 2};
 }
 
-// Sets the pixels of image that the disc covers; returns them as a rectangle, empty where the
-// disc misses the image.
-QRect paint(QImage& image, const Disc& disc, ColourValue colour)
+// Sets the pixels of image that the disc covers, and marks them in inked where it is given;
+// returns them as a rectangle, empty where the disc misses the image.
+QRect paint(QImage& image, const Disc& disc, ColourValue colour, QImage* inked = nullptr)
 {
     // Clip in floating point first, so far-away points cannot overflow an int.
     const double left = std::max(0.0, std::ceil(disc.cx - disc.radius - 0.5));
@@ -57,11 +57,15 @@ QRect paint(QImage& image, const Disc& disc, ColourValue colour)
     const QRgb rgb = 0xFF000000u | colour;
     for (int row = int(top); row <= int(bottom); ++row) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        uchar* marks = inked ? inked->scanLine(row) : nullptr;
         const double dy = row + 0.5 - disc.cy;
         for (int column = int(left); column <= int(right); ++column) {
             const double dx = column + 0.5 - disc.cx;
-            if (dx * dx + dy * dy <= disc.radius * disc.radius)
+            if (dx * dx + dy * dy <= disc.radius * disc.radius) {
                 line[column] = rgb;
+                if (marks)
+                    marks[column] = 1;
+            }
         }
     }
     return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
@@ -104,7 +108,7 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
                        .arg(QString::fromStdString(textFromNumber(x)), QString::fromStdString(textFromNumber(y))));
     }
 
-    const QRect painted = paint(m_image, disc, colour);
+    const QRect painted = paint(m_image, disc, colour, &m_inked);
     if (painted.isEmpty())
         return;
 
@@ -117,6 +121,16 @@ void DrawingSurface::plot(float x, float y, ColourValue colour)
 
     const QRectF touched(painted.x() / ratio, painted.y() / ratio, painted.width() / ratio, painted.height() / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
+}
+
+std::optional<ColourValue> DrawingSurface::inkAt(QPoint pixel) const
+{
+    // The device pixel under the logical pixel's middle, which a dot plotted there always covers.
+    const double ratio = m_image.devicePixelRatio();
+    const QPoint device(int(std::floor((pixel.x() + 0.5) * ratio)), int(std::floor((pixel.y() + 0.5) * ratio)));
+    if (!m_inked.valid(device) || m_inked.constScanLine(device.y())[device.x()] == 0)
+        return std::nullopt;
+    return m_image.pixel(device) & 0xFFFFFFu;
 }
 
 // At scale 1 the sheet itself; at any other the dots drawn again as they are drawn at scale 1,
@@ -137,7 +151,8 @@ void DrawingSurface::clear()
 {
     if (m_dots.empty())
         return;
-    m_cleared = Sheet{std::exchange(m_image, QImage()), std::exchange(m_dots, DotStore())};
+    m_cleared =
+        Sheet{std::exchange(m_image, QImage()), std::exchange(m_inked, QImage()), std::exchange(m_dots, DotStore())};
     fitImage();
     update();
     countChanged();
@@ -149,6 +164,7 @@ void DrawingSurface::undoClear()
     if (!m_cleared)
         return;
     m_image = std::move(m_cleared->image);
+    m_inked = std::move(m_cleared->inked);
     m_dots = std::move(m_cleared->dots);
     m_cleared.reset();
     fitImage();
@@ -215,6 +231,7 @@ void DrawingSurface::fitImage()
     if (!m_image.isNull() && m_image.devicePixelRatio() != ratio) {
         m_image = m_image.scaled(m_image.size() / m_image.devicePixelRatio() * ratio);
         m_image.setDevicePixelRatio(ratio);
+        m_inked = m_inked.scaled(m_image.size());
     }
     if (!m_image.isNull() && m_image.width() >= wanted.width() && m_image.height() >= wanted.height())
         return;
@@ -227,6 +244,12 @@ void DrawingSurface::fitImage()
         painter.drawImage(QPoint(0, 0), m_image);
     }
     m_image = grown;
+    if (m_inked.isNull()) {
+        m_inked = QImage(grown.size(), QImage::Format_Alpha8);
+        m_inked.fill(0);
+    } else {
+        m_inked = m_inked.copy(grown.rect()); // the pixels it gains are 0: no ink
+    }
 }
 
 } // namespace platform

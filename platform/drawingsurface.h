@@ -32,6 +32,9 @@ public:
 
     // What has been drawn, in device pixels, without the border.
     const QImage& image() const { return m_image; }
+    // The colour drawn on the logical pixel at `pixel` from the sheet's top-left corner; none
+    // where nothing is drawn there, a white dot on the white sheet told apart from the sheet.
+    std::optional<ColourValue> inkAt(QPoint pixel) const;
     // What the drawing area shows inside its border, one pixel per logical pixel: the dots as
     // drawn at scale 1, whatever the screen's scale.
     QImage picture();
@@ -64,10 +67,13 @@ private:
 
     struct Sheet {
         QImage image;
+        QImage inked;
         DotStore dots;
     };
 
     QImage m_image;
+    // Which device pixels of m_image hold ink (non-zero) rather than the white of the sheet.
+    QImage m_inked;
     DotStore m_dots;
     std::optional<Sheet> m_cleared;
     std::int16_t m_drawWidth = 1;

@@ -94,6 +94,15 @@ void DesktopHighDpiTest::windowKeepsItsProportions()
     QCOMPARE(area, QRect(8, 88, 289, 113));
     const QImage sheet = m_window.drawingArea();
     QVERIFY(qAbs(sheet.width() - 285 * scale()) <= 1 && qAbs(sheet.height() - 109 * scale()) <= 1);
+
+    // Grown, it moves and resizes nothing; it cannot be made smaller than its controls reach.
+    for (const auto& [asked, size] : {std::pair(QSize(640, 480), QSize(640, 480)), {QSize(1, 1), QSize(297, 225)}}) {
+        window->resize(asked);
+        QTRY_COMPARE(window->size(), size);
+        QCOMPARE(m_window.surface()->geometry(), area);
+        for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(!control->isVisible() || window->rect().contains(control->geometry()));
+    }
 }
 
 void DesktopHighDpiTest::captionsFitTheirControls_data()
@@ -191,8 +200,7 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     m_window.click("Combo1");
     QTest::keyClicks(QApplication::focusWidget(), colour);
     m_window.type("Text3", QString::number(width));
-    m_window.type("txtx", QString::number(pixel.x() * 15));
-    m_window.type("txty", QString::number(pixel.y() * 15));
+    m_window.point(QString("click %1 %2").arg(pixel.x()).arg(pixel.y())); // its twips in the boxes
     m_window.pressDraw();
     QVERIFY(m_window.shownNotes().isEmpty()); // nothing refused, and nothing told to lie outside
 
@@ -244,6 +252,14 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     }
     QCOMPARE(pictured.size(), QSize(width, width));
     QCOMPARE(pictured.center(), pixel);
+
+    // Pointed at again, the dot is told with its colour.
+    m_window.point("Left, Right");
+    const std::string_view name = plotting::kColourList[std::size_t(colour.toInt())];
+    QTRY_COMPARE(m_window.toldOfTheArea(), QString("%1, %2: %3 dot")
+                                               .arg(pixel.x() * 15)
+                                               .arg(pixel.y() * 15)
+                                               .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
 }
 
 QTEST_MAIN(DesktopHighDpiTest)

@@ -268,4 +268,19 @@
         <translation>les images sont enregistrées en PNG (.png) ou en SVG (.svg)</translation>
     </message>
 </context>
+<context>
+    <name>PointPicker</name>
+    <message>
+        <source>The arrow keys move the point to draw at, by ten pixels with Shift; Enter draws there.</source>
+        <translation>Les flèches déplacent le point où dessiner, de dix pixels avec Maj ; Entrée dessine à cet endroit.</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 dot</source>
+        <translation>%1, %2 : point %3</translation>
+    </message>
+    <message>
+        <source>%1, %2: nothing drawn</source>
+        <translation>%1, %2 : rien de dessiné</translation>
+    </message>
+</context>
 </TS>

@@ -277,6 +277,45 @@ seen=$(ink_in "$area")$'\n'
     fail "the drawing area at $area should hold only a ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP); its ink is:"$'\n'"$seen"
 pass "the drawing area ($area on the screen) holds one ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP)"
 
+# Exploring the picture by the arrow keys on the drawing area, in a new window, then in German:
+# each point moved to is told once, with what is drawn there.
+exploring=(
+    "Return on the drawing area, the boxes empty: a black dot at 0, 0|Return|notification 1 point drawn."
+    "colour 4, back to the drawing area|Tab 4 shift+Tab|Drawing area canvas. 1 point drawn."
+    "Right, to a pixel with nothing drawn|Right|notification 15, 0: nothing drawn."
+    "Return there: a red dot|Return|notification 2 points drawn."
+    "Left, to the black dot|Left|notification 0, 0: 0 Black dot."
+    "Right, to the red dot|Right|notification 15, 0: 4 Red dot."
+)
+exploring_de=(
+    "Tab on from the thickness to the drawing area|Tab Tab|1 Punkt gezeichnet."
+    "Right, to a pixel with nothing drawn|Right|notification 15, 0: nichts gezeichnet."
+    "Left, to the black dot|Left|notification 0, 0: Punkt 0 Schwarz."
+)
+# Presses each step's keys and waits to hear its words, which must be heard once.
+hear_exploring() {
+    local step name keys words
+    for step in "$@"; do
+        IFS='|' read -r name keys words <<<"$step"
+        mark=$(heard | wc -l)
+        # shellcheck disable=SC2086 # one key a word
+        xdotool key $keys
+        xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "$name: \"$words\" was not heard within $WAIT s"
+        [[ $(heard | tail -n +$((mark + 1)) | tr '\n' ' ' | grep -oF -- "$words" | wc -l) -eq 1 ]] ||
+            fail "$name: \"$words\" was heard more than once"
+        pass "$name: \"$words\""
+    done
+}
+if [[ $mode == x11 ]]; then
+    xsession_end_process "$pid"
+    mark=$(heard | wc -l)
+    xsession_launch "$program"
+    pid=$XSESSION_PROGRAM_PID
+    xdotool windowactivate --sync "$(xsession_find_window "Draw dots" "$WAIT")"
+    xsession_wait_for "$WAIT" said_after "$mark" "Drawing area canvas." || fail "the new window's drawing area was not heard"
+    hear_exploring "${exploring[@]}"
+fi
+
 if [[ $mode == x11 ]]; then # the program once more, in German: the menu's keys, Tab to Draw and press it, then a thickness refused
     xsession_end_process "$pid"
     mark=$(heard | wc -l) words="Zeichenfläche"
@@ -297,5 +336,6 @@ if [[ $mode == x11 ]]; then # the program once more, in German: the menu's keys,
     xdotool key shift+Tab 0 comma 5
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
 fi
+[[ $mode == x11 ]] && hear_exploring "${exploring_de[@]}"
 
 echo "PASS: screenreader_$mode in $((SECONDS - started)) s"
