@@ -49,53 +49,28 @@ Status DrawingSurface::setDrawWidth(std::int16_t width)
 void DrawingSurface::plot(float x, float y, ColourValue colour)
 {
     fitImage();
-    const double ratio = m_image.devicePixelRatio();
-    const double diameter = std::max(1.0, std::round(m_drawWidth * ratio));
-    const double radius = diameter / 2;
-
-    // Centre on the logical pixel that holds the point; an even diameter centres on a
-    // pixel corner so the disc stays symmetric.
-    const auto centreOf = [&](float twips) {
-        const double inDevice = (std::floor(twips / kTwipsPerPixel) + 0.5) * ratio;
-        return std::fmod(diameter, 2.0) == 1.0 ? std::floor(inDevice) + 0.5 : std::round(inDevice);
-    };
-    const double cx = centreOf(x);
-    const double cy = centreOf(y);
+    const Dot dot{x, y, colour, m_drawWidth};
+    const double ratio = m_sheet.image().devicePixelRatio();
+    const Disc disc = discOf(dot, ratio);
 
     // A disc that misses what the area shows leaves the person seeing nothing: say where it went.
     const QSize shown = contentsRect().size() * ratio;
-    if (cx + radius <= 0 || cy + radius <= 0 || cx - radius >= shown.width() || cy - radius >= shown.height()) {
+    if (disc.cx + disc.radius <= 0 || disc.cy + disc.radius <= 0 || disc.cx - disc.radius >= shown.width() ||
+        disc.cy - disc.radius >= shown.height()) {
         tell(this, QCoreApplication::translate("Note", "The point at %1, %2 lies outside the drawing area.")
                        .arg(QString::fromStdString(textFromNumber(x)), QString::fromStdString(textFromNumber(y))));
     }
-
-    // Clip in floating point first, so far-away points cannot overflow an int.
-    const double left = std::max(0.0, std::ceil(cx - radius - 0.5));
-    const double right = std::min(m_image.width() - 1.0, std::floor(cx + radius - 0.5));
-    const double top = std::max(0.0, std::ceil(cy - radius - 0.5));
-    const double bottom = std::min(m_image.height() - 1.0, std::floor(cy + radius - 0.5));
-    if (left > right || top > bottom)
+    if (m_sheet.reach(dot).isEmpty())
         return;
-
-    const QRgb rgb = 0xFF000000u | colour;
-    for (int row = int(top); row <= int(bottom); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
-        const double dy = row + 0.5 - cy;
-        for (int column = int(left); column <= int(right); ++column) {
-            const double dx = column + 0.5 - cx;
-            if (dx * dx + dy * dy <= radius * radius)
-                line[column] = rgb;
-        }
-    }
-
-    m_dots.append({x, y, colour, m_drawWidth});
-    if (m_cleared) {
-        m_cleared.reset();
-        Q_EMIT undoClearChanged(false);
-    }
+    updateSheet(m_sheet.plot(dot));
     countChanged();
+    Q_EMIT plotted();
+}
 
-    const QRectF touched(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio);
+void DrawingSurface::updateSheet(const QRect& pixels)
+{
+    const double ratio = m_sheet.image().devicePixelRatio();
+    const QRectF touched(pixels.left() / ratio, pixels.top() / ratio, pixels.width() / ratio, pixels.height() / ratio);
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
 }
 
@@ -103,36 +78,44 @@ QImage DrawingSurface::picture()
 {
     fitImage();
     const QSize size = contentsRect().size();
-    const double ratio = m_image.devicePixelRatio();
-    QImage shown = m_image.copy(QRect(QPoint(0, 0), size * ratio));
+    const double ratio = m_sheet.image().devicePixelRatio();
+    QImage shown = m_sheet.image().copy(QRect(QPoint(0, 0), size * ratio));
     if (shown.size() != size)
         shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(1);
     return shown;
 }
 
-void DrawingSurface::clear()
+Sheet DrawingSurface::clear()
 {
-    if (m_dots.empty())
-        return;
-    m_cleared = Sheet{std::exchange(m_image, QImage()), std::exchange(m_dots, DotStore())};
+    Sheet cleared = std::exchange(m_sheet, Sheet());
     fitImage();
     update();
     countChanged();
-    Q_EMIT undoClearChanged(true);
+    return cleared;
 }
 
-void DrawingSurface::undoClear()
+void DrawingSurface::restore(Sheet sheet)
 {
-    if (!m_cleared)
-        return;
-    m_image = std::move(m_cleared->image);
-    m_dots = std::move(m_cleared->dots);
-    m_cleared.reset();
+    m_sheet = std::move(sheet);
     fitImage();
     update();
     countChanged();
-    Q_EMIT undoClearChanged(false);
+}
+
+Dot DrawingSurface::takeLastDot()
+{
+    const Dot dot = m_sheet.dots().back();
+    updateSheet(m_sheet.removeLast());
+    countChanged();
+    return dot;
+}
+
+void DrawingSurface::restoreDot(const Dot& dot)
+{
+    fitImage();
+    updateSheet(m_sheet.plot(dot));
+    countChanged();
 }
 
 void DrawingSurface::countChanged()
@@ -159,10 +142,10 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     const QRect dirty = event->rect() & area;
     if (dirty.isEmpty())
         return;
-    const double ratio = m_image.devicePixelRatio();
+    const double ratio = m_sheet.image().devicePixelRatio();
     const QRectF source = QRectF(dirty.translated(-area.topLeft()));
     QPainter painter(this);
-    painter.drawImage(QRectF(dirty), m_image,
+    painter.drawImage(QRectF(dirty), m_sheet.image(),
                       QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio, source.height() * ratio));
 }
 
@@ -184,27 +167,12 @@ void DrawingSurface::resizeEvent(QResizeEvent* event)
     fitImage();
 }
 
-// Keeps the backing image at least as large as the drawing area, in device pixels. A change
-// of screen scale rescales what is drawn rather than losing it.
+// Keeps the backing image at least as large as the drawing area, in device pixels. At a new
+// screen scale the dots are drawn anew at that scale rather than lost.
 void DrawingSurface::fitImage()
 {
     const double ratio = devicePixelRatioF();
-    const QSize wanted = contentsRect().size() * ratio;
-    if (!m_image.isNull() && m_image.devicePixelRatio() != ratio) {
-        m_image = m_image.scaled(m_image.size() / m_image.devicePixelRatio() * ratio);
-        m_image.setDevicePixelRatio(ratio);
-    }
-    if (!m_image.isNull() && m_image.width() >= wanted.width() && m_image.height() >= wanted.height())
-        return;
-
-    QImage grown(wanted.expandedTo(m_image.size()), QImage::Format_RGB32);
-    grown.setDevicePixelRatio(ratio);
-    grown.fill(Qt::white);
-    if (!m_image.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(QPoint(0, 0), m_image);
-    }
-    m_image = grown;
+    m_sheet.fit(contentsRect().size() * ratio, ratio);
 }
 
 } // namespace platform

@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
+#include "platform/sheet.h"
+
+#include "platform/formdescription.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace platform {
+
+QRect Disc::within(const QRect& area) const
+{
+    // Clipped in floating point first, so that far-away dots cannot overflow an int.
+    const double left = std::max<double>(area.left(), std::ceil(cx - radius - 0.5));
+    const double right = std::min<double>(area.right(), std::floor(cx + radius - 0.5));
+    const double top = std::max<double>(area.top(), std::ceil(cy - radius - 0.5));
+    const double bottom = std::min<double>(area.bottom(), std::floor(cy + radius - 0.5));
+    if (left > right || top > bottom)
+        return {};
+    return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
+}
+
+Disc discOf(const Dot& dot, double ratio)
+{
+    const double diameter = std::max(1.0, std::round(dot.width * ratio));
+    // Centred on the logical pixel that holds the point; an even diameter centres on a pixel
+    // corner so the disc stays symmetric.
+    const auto centreOf = [&](float twips) {
+        const double inDevice = (std::floor(twips / kTwipsPerPixel) + 0.5) * ratio;
+        return std::fmod(diameter, 2.0) == 1.0 ? std::floor(inDevice) + 0.5 : std::round(inDevice);
+    };
+    return {centreOf(dot.x), centreOf(dot.y), diameter / 2};
+}
+
+void Sheet::fit(QSize size, double ratio)
+{
+    const double before = m_image.devicePixelRatio();
+    if (!m_image.isNull() && before == ratio && m_image.width() >= size.width() && m_image.height() >= size.height())
+        return;
+    // At a new scale the sheet keeps the part of the area it covered, drawn anew at that scale.
+    const QSize kept = m_image.isNull() || before == ratio ? m_image.size() : m_image.size() / before * ratio;
+    QImage grown(size.expandedTo(kept), QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
+    if (m_image.isNull() || before != ratio) {
+        m_image = grown;
+        draw(m_image.rect(), m_dots.size());
+        return;
+    }
+    const auto rowBytes = static_cast<std::size_t>(m_image.bytesPerLine());
+    for (int row = 0; row < m_image.height(); ++row)
+        std::memcpy(grown.scanLine(row), m_image.constScanLine(row), rowBytes);
+    const QRect old = m_image.rect();
+    m_image = grown;
+    draw(QRect(old.right() + 1, 0, m_image.width() - old.width(), old.height()), m_dots.size());
+    draw(QRect(0, old.bottom() + 1, m_image.width(), m_image.height() - old.height()), m_dots.size());
+}
+
+QRect Sheet::reach(const Dot& dot) const
+{
+    return discOf(dot, m_image.devicePixelRatio()).within(m_image.rect());
+}
+
+QRect Sheet::plot(const Dot& dot)
+{
+    const Disc disc = discOf(dot, m_image.devicePixelRatio());
+    const QRect touched = disc.within(m_image.rect());
+    const QRgb rgb = 0xFF000000u | dot.colour;
+    for (int row = touched.top(); row <= touched.bottom(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+        for (int column = touched.left(); column <= touched.right(); ++column) {
+            if (disc.covers(column, row))
+                line[column] = rgb;
+        }
+    }
+    m_dots.append(dot);
+    return touched;
+}
+
+QRect Sheet::removeLast()
+{
+    const QRect touched = reach(m_dots.back());
+    m_dots.removeLast();
+    draw(touched, m_dots.size());
+    return touched;
+}
+
+// Newest dot first, each pixel taken by the first dot that covers it; the search ends once every
+// pixel of the region is taken, which in a crowded picture is long before the oldest dot.
+void Sheet::draw(const QRect& region, std::size_t count)
+{
+    const QRect area = region & m_image.rect();
+    if (area.isEmpty())
+        return;
+    const double ratio = m_image.devicePixelRatio();
+    const auto width = static_cast<std::size_t>(area.width());
+    std::vector<bool> taken(width * static_cast<std::size_t>(area.height()));
+    std::size_t left = taken.size();
+    for (std::size_t index = count; index-- > 0 && left > 0;) {
+        const Dot& dot = m_dots[index];
+        const Disc disc = discOf(dot, ratio);
+        const QRect covered = disc.within(area);
+        const QRgb rgb = 0xFF000000u | dot.colour;
+        for (int row = covered.top(); row <= covered.bottom(); ++row) {
+            auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+            const std::size_t first = static_cast<std::size_t>(row - area.top()) * width;
+            for (int column = covered.left(); column <= covered.right(); ++column) {
+                const std::size_t at = first + static_cast<std::size_t>(column - area.left());
+                if (!taken[at] && disc.covers(column, row)) {
+                    taken[at] = true;
+                    line[column] = rgb;
+                    --left;
+                }
+            }
+        }
+    }
+    for (int row = area.top(); left > 0 && row <= area.bottom(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+        const std::size_t first = static_cast<std::size_t>(row - area.top()) * width;
+        for (int column = area.left(); column <= area.right(); ++column) {
+            if (!taken[first + static_cast<std::size_t>(column - area.left())])
+                line[column] = 0xFFFFFFFFu;
+        }
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "platform/dotstore.h"
+
+#include <QImage>
+#include <QRect>
+
+namespace platform {
+
+// Where a dot lands on an image of device pixels: the centre and radius of its disc.
+struct Disc {
+    double cx = 0;
+    double cy = 0;
+    double radius = 0;
+
+    // The pixels of `area` the disc may cover; empty where it misses the area.
+    QRect within(const QRect& area) const;
+    bool covers(int column, int row) const
+    {
+        const double dx = column + 0.5 - cx;
+        const double dy = row + 0.5 - cy;
+        return dx * dx + dy * dy <= radius * radius;
+    }
+};
+Disc discOf(const Dot& dot, double ratio);
+
+// The pixels of a drawing surface and the dots that made them. Each pixel has the colour of the
+// newest dot whose disc covers it, white where none does; so a dot can be taken away again, the
+// pixels under it drawn anew from the dots before it, and the sheet can grow or change its scale
+// with every dot drawn whole.
+class Sheet {
+public:
+    Sheet() = default;
+    // A sheet of these dots; its pixels are drawn when it is first fitted to a surface.
+    explicit Sheet(DotStore dots) : m_dots(std::move(dots)) {}
+
+    const QImage& image() const { return m_image; }
+    const DotStore& dots() const { return m_dots; }
+
+    // Makes the image cover at least `size` device pixels at `ratio`.
+    void fit(QSize size, double ratio);
+    // The pixels of the image the dot would cover; empty where it misses them all.
+    QRect reach(const Dot& dot) const;
+    // Paints the dot over the image and keeps it as the newest; returns the pixels it covered.
+    QRect plot(const Dot& dot);
+    // Takes the newest dot away and draws the pixels it covered anew; returns those pixels.
+    QRect removeLast();
+
+private:
+    // Draws the pixels of region from the oldest `count` dots.
+    void draw(const QRect& region, std::size_t count);
+
+    QImage m_image;
+    DotStore m_dots;
+};
+
+} // namespace platform
