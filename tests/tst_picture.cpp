@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
+#include "picture/drawing.h"
 #include "picture/picturemenu.h"
 #include "picture/picturewriter.h"
 #include "platform/drawingsurface.h"
@@ -79,7 +80,7 @@ private Q_SLOTS:
             m_window.surface()->setFocus();
             QTest::keyClick(m_window.surface(), Qt::Key_C, Qt::ControlModifier);
         } else if (name != "print") {
-            m_window.surface()->findChild<picture::PictureMenu*>()->saveTo(folder.filePath(name));
+            m_window.surface()->findChild<picture::Drawing*>()->saveTo(folder.filePath(name));
         }
         setrlimit(RLIMIT_FSIZE, &unlimited);
         const QString report = m_window.shownReportText();

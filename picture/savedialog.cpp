@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Draw dots developers
+// SPDX-License-Identifier: MIT
+
+#include "picture/savedialog.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace picture {
+
+namespace {
+
+// The suffix a name filter names: "png" for "PNG image (*.png)".
+QString suffixOf(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
+
+SaveDialog::SaveDialog(QWidget* parent, const QString& proposed)
+    : QFileDialog(parent, QCoreApplication::translate("PictureMenu", "Save picture as"), proposed)
+{
+    setAcceptMode(QFileDialog::AcceptSave);
+    const QString png = QCoreApplication::translate("PictureMenu", "PNG image (*.png)");
+    const QString svg = QCoreApplication::translate("PictureMenu", "SVG drawing (*.svg)");
+    setNameFilters({png, svg});
+    if (QFileInfo(proposed).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        selectNameFilter(svg);
+    // No default suffix: the dialog would add it before telling a folder's name from a file's.
+}
+
+QString SaveDialog::ask(QWidget* parent, const QString& proposed)
+{
+    SaveDialog dialog(parent, proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void SaveDialog::accept()
+{
+    const QStringList chosen = selectedFiles();
+    if (chosen.isEmpty())
+        return;
+    const QFileInfo file(chosen.constFirst());
+    if (!file.isDir() && chosen.constFirst().endsWith(QLatin1Char('/'))) {
+        // The toolkit's own words, in the person's language.
+        QMessageBox::warning(
+            this, windowTitle(),
+            QFileDialog::tr("%1\nDirectory not found.\nPlease verify the correct directory name was given.")
+                .arg(chosen.constFirst()));
+        return;
+    }
+    if (!file.isDir() && file.suffix().isEmpty())
+        selectFile(file.filePath() + QLatin1Char('.') + suffixOf(selectedNameFilter()));
+    QFileDialog::accept();
+}
+
+} // namespace picture
