@@ -31,8 +31,7 @@ Drawing::Drawing(DrawingSurface* surface, History* history)
 {
     // The title names the file, then the program: "dots.svg* — Draw dots".
     QGuiApplication::setApplicationDisplayName(m_caption);
-    connect(history, &History::cleanChanged, this,
-            [this](bool clean) { m_surface->window()->setWindowModified(!clean); });
+    connect(history, &History::cleanChanged, this, &Drawing::showModified);
     surface->window()->installEventFilter(this);
 }
 
@@ -167,6 +166,14 @@ void Drawing::setFile(const QString& fileName)
     window->setWindowFilePath(fileName);
     // The toolkit makes the title from the file's name where the window has none of its own.
     window->setWindowTitle(fileName.isEmpty() ? m_caption : QString());
+    showModified();
+}
+
+void Drawing::showModified()
+{
+    // Without a file the title is the program's name alone, with no mark.
+    if (!m_fileName.isEmpty())
+        m_surface->window()->setWindowModified(isModified());
 }
 
 } // namespace picture

@@ -59,6 +59,7 @@ protected:
 private:
     bool read(const QString& fileName, bool kept);
     void setFile(const QString& fileName);
+    void showModified();
 
     platform::DrawingSurface* m_surface;
     History* m_history;

@@ -105,9 +105,7 @@ std::optional<OpenedDrawing> Reader::read()
     if (m_xml.hasError() && !m_ownData && !m_titled)
         notOurs();
     if (m_xml.hasError())
-        refuse(said(QT_TRANSLATE_NOOP("Drawing", "it is damaged at line %1 (%2)"))
-                   .arg(m_xml.lineNumber())
-                   .arg(m_xml.errorString()));
+        refuse(said(QT_TRANSLATE_NOOP("Drawing", "it is damaged (%1)")).arg(m_xml.errorString()));
     if (m_progress && !m_progress(std::size_t(m_size), std::size_t(m_size)))
         return std::nullopt;
     return std::move(m_drawing);
@@ -221,7 +219,7 @@ double Reader::number(QStringView text, const char* what) const
 
 void Reader::refuseValue(const QString& value) const
 {
-    refuse(said(QT_TRANSLATE_NOOP("Drawing", "line %1 holds %2")).arg(m_xml.lineNumber()).arg(value));
+    refuse(said(QT_TRANSLATE_NOOP("Drawing", "dot %1 has %2")).arg(m_drawing.dots.size() + 1).arg(value));
 }
 
 } // namespace

@@ -62,6 +62,9 @@ Outcome writeSvg(QIODevice& device, const DotStore& dots, QSize area, const QStr
 {
     const QString ns = QString::fromLatin1(kDrawingNamespace);
     QXmlStreamWriter xml(&device);
+    // An element a line, for a person who reads the file.
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(0);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("svg"));
     xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));

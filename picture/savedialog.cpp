@@ -36,9 +36,10 @@ SaveDialog::SaveDialog(QWidget* parent, const QString& proposed)
 QString SaveDialog::ask(QWidget* parent, const QString& proposed)
 {
     SaveDialog dialog(parent, proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    // As the dialog chose it, suffix and all.
+    QString chosen;
+    connect(&dialog, &QFileDialog::fileSelected, &dialog, [&chosen](const QString& file) { chosen = file; });
+    return dialog.exec() == QDialog::Accepted ? chosen : QString();
 }
 
 void SaveDialog::accept()
@@ -55,9 +56,11 @@ void SaveDialog::accept()
                 .arg(chosen.constFirst()));
         return;
     }
-    if (!file.isDir() && file.suffix().isEmpty())
-        selectFile(file.filePath() + QLatin1Char('.') + suffixOf(selectedNameFilter()));
+    // Only now that the name is known not to be a folder's may the dialog add the kind's suffix.
+    if (!file.isDir())
+        setDefaultSuffix(suffixOf(selectedNameFilter()));
     QFileDialog::accept();
+    setDefaultSuffix(QString());
 }
 
 } // namespace picture
