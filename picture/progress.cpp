@@ -13,8 +13,10 @@ constexpr int kShowAfterMilliseconds = 500;
 } // namespace
 
 ProgressBar::ProgressBar(QWidget* window, const QString& label)
-    : m_dialog(std::make_unique<QProgressDialog>(label, QProgressDialog::tr("Cancel"), 0, kSteps, window))
+    : m_dialog(std::make_unique<QProgressDialog>(window)) // with the toolkit's own Cancel button
 {
+    m_dialog->setLabelText(label);
+    m_dialog->setRange(0, kSteps);
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setMinimumDuration(kShowAfterMilliseconds);
     m_dialog->setAutoClose(false);

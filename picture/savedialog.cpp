@@ -49,11 +49,11 @@ void SaveDialog::accept()
         return;
     const QFileInfo file(chosen.constFirst());
     if (!file.isDir() && chosen.constFirst().endsWith(QLatin1Char('/'))) {
-        // The toolkit's own words, in the person's language.
-        QMessageBox::warning(
-            this, windowTitle(),
-            QFileDialog::tr("%1\nDirectory not found.\nPlease verify the correct directory name was given.")
-                .arg(chosen.constFirst()));
+        // The toolkit's own words, in the person's language from its own translations.
+        static const char* const missing =
+            "%1\nDirectory not found.\nPlease verify the correct directory name was given.";
+        QMessageBox::warning(this, windowTitle(),
+                             QCoreApplication::translate("QFileDialog", missing).arg(chosen.constFirst()));
         return;
     }
     // Only now that the name is known not to be a folder's may the dialog add the kind's suffix.

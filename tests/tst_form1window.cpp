@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
+#include "picture/drawing.h"
+#include "picture/picturemenu.h"
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/notes/errorreport.h"
@@ -12,9 +14,12 @@
 #include "windowfixture.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -231,6 +236,14 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
                         QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Description)};
         for (auto* label : m_window.window()->findChildren<QLabel*>())
             all << label->text();
+        // The drawing area's menu, and the names it proposes for a picture saved or printed.
+        const auto* menu = surface()->findChild<picture::PictureMenu*>();
+        for (const QAction* action : menu->menu()->actions()) {
+            if (!action->isSeparator())
+                all << action->text();
+        }
+        for (const char* suffix : {"png", "pdf"})
+            all << QFileInfo(menu->drawing().proposedName(suffix)).fileName();
         for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i)
             all << find<QComboBox>("Combo1")->itemText(i);
         type("Text3", "0,5"); // refused, and with a decimal comma

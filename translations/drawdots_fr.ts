@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>Open drawing</source>
+        <translation>Ouvrir un dessin</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg);;All files (*)</source>
+        <translation>Dessin SVG (*.svg);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot;…</source>
+        <translation>Ouverture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot;…</source>
+        <translation>Enregistrement de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>The drawing has changes that are not saved. Save them before closing?</source>
+        <translation>Le dessin a des modifications non enregistrées. Les enregistrer avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The drawing has changes that are not saved. Save them before opening another drawing?</source>
+        <translation>Le dessin a des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir un autre dessin&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Close &amp;without saving</source>
+        <translation>Fermer &amp;sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Open &amp;without saving</source>
+        <translation>Ouvrir &amp;sans enregistrer</translation>
+    </message>
+    <message>
+        <source>it is not a drawing saved by Draw dots</source>
+        <translation>le fichier n&apos;est pas un dessin enregistré par Dessiner des points</translation>
+    </message>
+    <message>
+        <source>it is too large: files of up to %1 MB are opened</source>
+        <translation>le fichier est trop gros&#xa0;: les fichiers de %1&#xa0;Mo au plus sont ouverts</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>le fichier est endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>it holds more dots than the %1 a drawing may hold</source>
+        <translation>le fichier contient plus que les %1 points qu&apos;un dessin peut contenir</translation>
+    </message>
+    <message>
+        <source>a pen width of %1: pen widths from 1 to 32767 are allowed</source>
+        <translation>une largeur de trait de %1&#xa0;: les largeurs de trait de 1 à 32767 sont permises</translation>
+    </message>
+    <message>
+        <source>the colour number %1: colour numbers 0 to 15 are allowed</source>
+        <translation>le numéro de couleur %1&#xa0;: les numéros de couleur 0 à 15 sont permis</translation>
+    </message>
+    <message>
+        <source>the colour %1, which is not one of the sixteen colours</source>
+        <translation>la couleur %1, qui n&apos;est pas l&apos;une des seize couleurs</translation>
+    </message>
+    <message>
+        <source>the coordinate %1: coordinates from -1000000 to 1000000 twips are allowed</source>
+        <translation>la coordonnée %1&#xa0;: les coordonnées de -1000000 à 1000000 twips sont permises</translation>
+    </message>
+    <message>
+        <source>the number %1 as %2: numbers must be finite</source>
+        <translation>le nombre %1 comme %2&#xa0;: les nombres doivent être finis</translation>
+    </message>
+    <message>
+        <source>dot %1 has %2</source>
+        <translation>le point %1 a %2</translation>
+    </message>
+    <message>
+        <source>there is no file of that name</source>
+        <translation>il n&apos;existe aucun fichier de ce nom</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>le fichier n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>it changed while it was being read</source>
+        <translation>le fichier a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>The drawing &quot;%1&quot; could not be opened: %2. The drawing on screen is kept.</source>
+        <translation>Le dessin «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert&#xa0;: %2. Le dessin à l&apos;écran est conservé.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingSurface</name>
     <message>
         <source>No points drawn</source>
@@ -128,15 +231,15 @@
     </message>
     <message>
         <source>The program ran out of memory; what was drawn so far is kept.</source>
-        <translation>Le programme a manqué de mémoire ; ce qui a été dessiné jusqu'ici est conservé.</translation>
+        <translation>Le programme a manqué de mémoire&#xa0;; ce qui a été dessiné jusqu&apos;ici est conservé.</translation>
     </message>
     <message>
         <source>Something went wrong inside the program: %1</source>
-        <translation>Une erreur s'est produite dans le programme : %1</translation>
+        <translation>Une erreur s&apos;est produite dans le programme&#xa0;: %1</translation>
     </message>
     <message>
         <source>Something went wrong inside the program; what was drawn so far is kept.</source>
-        <translation>Une erreur s'est produite dans le programme ; ce qui a été dessiné jusqu'ici est conservé.</translation>
+        <translation>Une erreur s&apos;est produite dans le programme&#xa0;; ce qui a été dessiné jusqu&apos;ici est conservé.</translation>
     </message>
     <message>
         <source>number</source>
@@ -168,46 +271,42 @@
     </message>
     <message>
         <source>The %1 is missing: %2 are allowed.</source>
-        <translation>Il manque %1 ; valeurs admises : %2.</translation>
+        <translation>Il manque %1&#xa0;; valeurs admises&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The %1 %2 is too small: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est trop petite ; valeurs admises : %3.</translation>
+        <translation>La valeur %2 pour %1 est trop petite&#xa0;; valeurs admises&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is too large: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est trop grande ; valeurs admises : %3.</translation>
+        <translation>La valeur %2 pour %1 est trop grande&#xa0;; valeurs admises&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a number: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 n'est pas un nombre ; valeurs admises : %3.</translation>
+        <translation>La valeur %2 pour %1 n&apos;est pas un nombre&#xa0;; valeurs admises&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is out of range: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est hors limites ; valeurs admises : %3.</translation>
+        <translation>La valeur %2 pour %1 est hors limites&#xa0;; valeurs admises&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The colour number %1 is not one of the colour numbers 0 to 15.</source>
-        <translation>Le numéro de couleur %1 n'est pas l'un des numéros de couleur 0 à 15.</translation>
+        <translation>Le numéro de couleur %1 n&apos;est pas l&apos;un des numéros de couleur 0 à 15.</translation>
     </message>
     <message>
         <source>The colour %1 is not one of the colour numbers 0 to 15.</source>
-        <translation>La couleur %1 n'est pas l'un des numéros de couleur 0 à 15.</translation>
+        <translation>La couleur %1 n&apos;est pas l&apos;un des numéros de couleur 0 à 15.</translation>
     </message>
     <message>
         <source>Only the first two characters of %1 count: %2 is not one of the colours 0 to 15.</source>
-        <translation>Seuls les deux premiers caractères de %1 comptent : %2 n'est pas l'une des couleurs 0 à 15.</translation>
+        <translation>Seuls les deux premiers caractères de %1 comptent&#xa0;: %2 n&apos;est pas l&apos;une des couleurs 0 à 15.</translation>
     </message>
 </context>
 <context>
     <name>PictureMenu</name>
     <message>
-        <source>Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.</source>
-        <translation>Maj+F10 ou la touche Menu ouvre un menu pour copier, enregistrer, imprimer ou effacer l'image.</translation>
-    </message>
-    <message>
         <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
-        <translation>L'image n'a pas pu être imprimée : le module d'impression du programme n'a pas pu être chargé (%1).</translation>
+        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: le module d&apos;impression du programme n&apos;a pas pu être chargé (%1).</translation>
     </message>
     <message>
         <source>Picture</source>
@@ -215,11 +314,7 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation>&amp;Copier l'image</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as…</source>
-        <translation>&amp;Enregistrer l'image sous…</translation>
+        <translation>&amp;Copier l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -231,7 +326,7 @@
     </message>
     <message>
         <source>&amp;Undo clear</source>
-        <translation>&amp;Annuler l'effacement</translation>
+        <translation>&amp;Annuler l&apos;effacement</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -243,19 +338,62 @@
     </message>
     <message>
         <source>Save picture as</source>
-        <translation>Enregistrer l'image sous</translation>
+        <translation>Enregistrer l&apos;image sous</translation>
     </message>
     <message>
         <source>The picture could not be printed: the printer or its file could not be opened. The drawing is kept.</source>
-        <translation>L'image n'a pas pu être imprimée : l'imprimante ou son fichier n'a pas pu être ouvert. Le dessin est conservé.</translation>
+        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: l&apos;imprimante ou son fichier n&apos;a pas pu être ouvert. Le dessin est conservé.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2. The drawing is kept, and no file was changed.</source>
-        <translation>L'image n'a pas pu être enregistrée sous « %1 » : %2. Le dessin est conservé et aucun fichier n'a été modifié.</translation>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2. Le dessin est conservé et aucun fichier n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
         <translation>les images sont enregistrées en PNG (.png) ou en SVG (.svg)</translation>
+    </message>
+    <message>
+        <source>Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture.</source>
+        <translation>Maj+F10 ou la touche Menu ouvre un menu pour annuler, copier, ouvrir, enregistrer, imprimer ou effacer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo dot</source>
+        <translation>&amp;Annuler le point</translation>
+    </message>
+    <message>
+        <source>&amp;Redo clear</source>
+        <translation>&amp;Rétablir l&apos;effacement</translation>
+    </message>
+    <message>
+        <source>&amp;Redo dot</source>
+        <translation>&amp;Rétablir le point</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Open the &amp;kept drawing</source>
+        <translation>Ouvrir le dessin &amp;gardé</translation>
+    </message>
+    <message>
+        <source>Let the kept drawing &amp;go</source>
+        <translation>A&amp;bandonner le dessin gardé</translation>
+    </message>
+    <message>
+        <source>A drawing not saved when Draw dots last ended was kept: open it or let it go from the drawing area&apos;s menu.</source>
+        <translation>Un dessin non enregistré à la dernière fermeture a été gardé&#xa0;: ouvrez-le ou abandonnez-le depuis le menu de la zone de dessin.</translation>
     </message>
 </context>
 </TS>
