@@ -29,9 +29,10 @@ Disc discOf(const Dot& dot, double ratio)
     const double diameter = std::max(1.0, std::round(dot.width * ratio));
     // Centred on the logical pixel that holds the point; an even diameter centres on a pixel
     // corner so the disc stays symmetric.
+    const bool odd = static_cast<long long>(diameter) % 2 == 1;
     const auto centreOf = [&](float twips) {
         const double inDevice = (std::floor(twips / kTwipsPerPixel) + 0.5) * ratio;
-        return std::fmod(diameter, 2.0) == 1.0 ? std::floor(inDevice) + 0.5 : std::round(inDevice);
+        return odd ? std::floor(inDevice) + 0.5 : std::round(inDevice);
     };
     return {centreOf(dot.x), centreOf(dot.y), diameter / 2};
 }
@@ -82,15 +83,16 @@ QRect Sheet::plot(const Dot& dot)
 
 QRect Sheet::removeLast()
 {
-    const QRect touched = reach(m_dots.back());
+    const Disc disc = discOf(m_dots.back(), m_image.devicePixelRatio());
+    const QRect touched = disc.within(m_image.rect());
     m_dots.removeLast();
-    draw(touched, m_dots.size());
+    draw(touched, m_dots.size(), &disc);
     return touched;
 }
 
 // Newest dot first, each pixel taken by the first dot that covers it; the search ends once every
 // pixel of the region is taken, which in a crowded picture is long before the oldest dot.
-void Sheet::draw(const QRect& region, std::size_t count)
+void Sheet::draw(const QRect& region, std::size_t count, const Disc* only)
 {
     const QRect area = region & m_image.rect();
     if (area.isEmpty())
@@ -99,6 +101,16 @@ void Sheet::draw(const QRect& region, std::size_t count)
     const auto width = static_cast<std::size_t>(area.width());
     std::vector<bool> taken(width * static_cast<std::size_t>(area.height()));
     std::size_t left = taken.size();
+    // Within a disc only: the rest of the region is as it was.
+    for (int row = area.top(); only && row <= area.bottom(); ++row) {
+        for (int column = area.left(); column <= area.right(); ++column) {
+            if (!only->covers(column, row)) {
+                taken[static_cast<std::size_t>(row - area.top()) * width +
+                      static_cast<std::size_t>(column - area.left())] = true;
+                --left;
+            }
+        }
+    }
     for (std::size_t index = count; index-- > 0 && left > 0;) {
         const Dot& dot = m_dots[index];
         const Disc disc = discOf(dot, ratio);

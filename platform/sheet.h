@@ -50,8 +50,8 @@ public:
     QRect removeLast();
 
 private:
-    // Draws the pixels of region from the oldest `count` dots.
-    void draw(const QRect& region, std::size_t count);
+    // Draws the pixels of region, or of that disc within it, from the oldest `count` dots.
+    void draw(const QRect& region, std::size_t count, const Disc* only = nullptr);
 
     QImage m_image;
     DotStore m_dots;
