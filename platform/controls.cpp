@@ -11,10 +11,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -47,6 +51,54 @@ private:
     QComboBox* m_combo;
 };
 
+// The text boxes the running button handler has read, oldest first.
+std::vector<const QLineEdit*>* s_boxesRead = nullptr;
+
+// What the label naming box says, as the person reads it; empty where no label names it.
+QString labelOf(const QLineEdit* box)
+{
+    for (const QLabel* label : box->window()->findChildren<QLabel*>()) {
+        if (label->buddy() == box)
+            return label->text().remove(u'&');
+    }
+    return {};
+}
+
+// Whether reading text for the refused number's use gives that refusal, or the number it names.
+bool refusedFrom(const Refusal& refusal, const std::string& text)
+{
+    try {
+        const double value = numberFromText(text, refusal.use);
+        return !refusal.typed && textFromNumber(value) == refusal.shown;
+    } catch (const FormsError& error) {
+        return error.refusal() && error.refusal()->typed && error.refusal()->shown == refusal.shown;
+    }
+}
+
+// Runs a button's handler; a number it refuses that was typed into a box it read is told with
+// the box's name, "X coor: ...", since the note stands beside the button and not the box. Where
+// two boxes hold the refused number, the first read is the one refused first.
+void runNamingTheBox(const Handler& handler)
+{
+    std::vector<const QLineEdit*> read;
+    const auto previous = std::exchange(s_boxesRead, &read);
+    const auto restore = qScopeGuard([previous] { s_boxesRead = previous; });
+    try {
+        handler();
+    } catch (const FormsError& error) {
+        for (const QLineEdit* box : read) {
+            if (!error.refusal() || !refusedFrom(*error.refusal(), box->text().toStdString()))
+                continue;
+            if (const QString label = labelOf(box); !label.isEmpty()) {
+                //: A refusal (%2) of a number typed into the box whose label says %1.
+                const QString named = QCoreApplication::translate("Note", "%1: %2");
+                throw FormsError(named.arg(label, QString::fromUtf8(error.what())).toStdString());
+            }
+        }
+        throw;
+    }
+}
+
 } // namespace
 
 Control::Control(std::string name, QWidget* widget) : m_name(std::move(name)), m_widget(widget) {}
@@ -61,6 +113,8 @@ TextBox::TextBox(std::string name, QLineEdit* edit) : Control(std::move(name), e
 
 std::string TextBox::Text() const
 {
+    if (s_boxesRead)
+        s_boxesRead->push_back(m_edit);
     return m_edit->text().toStdString();
 }
 
@@ -108,8 +162,9 @@ CommandButton::CommandButton(std::string name, QPushButton* button) : Control(st
 
 void CommandButton::onClick(Handler handler)
 {
-    QObject::connect(m_button, &QPushButton::clicked, m_button,
-                     [button = m_button, handler = std::move(handler)] { runHandler(button, handler); });
+    QObject::connect(m_button, &QPushButton::clicked, m_button, [button = m_button, handler = std::move(handler)] {
+        runHandler(button, [&handler] { runNamingTheBox(handler); });
+    });
 }
 
 PictureBox::PictureBox(std::string name, DrawingSurface* surface)

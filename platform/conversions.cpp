@@ -115,8 +115,8 @@ double numberFromText(std::string_view text, const NumberUse& use)
         if (leadingDigitExponent(mantissa) + exponent < 0) {
             value = 0.0; // too small to tell from zero
         } else {
-            throw FormsError(Refusal{use, quoteForMessage(text.substr(0, end)),
-                                     read.negative ? Refusal::Fault::TooSmall : Refusal::Fault::TooLarge});
+            throw FormsError(Refusal{use, shortenForMessage(text.substr(0, end)),
+                                     read.negative ? Refusal::Fault::TooSmall : Refusal::Fault::TooLarge, true});
         }
     }
     return read.negative ? -value : value;

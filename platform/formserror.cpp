@@ -28,6 +28,12 @@ QString translated(std::string_view text)
     return QCoreApplication::translate("Note", std::string(text).c_str());
 }
 
+QString inQuotes(const std::string& text)
+{
+    //: Quotation marks around what the person typed, as the language writes them.
+    return QCoreApplication::translate("Note", "\"%1\"").arg(QString::fromStdString(text));
+}
+
 } // namespace
 
 std::string Refusal::message() const
@@ -43,21 +49,21 @@ std::string Refusal::message() const
         : fault == Fault::TooLarge   ? QT_TRANSLATE_NOOP("Note", "The %1 %2 is too large: %3 are allowed.")
         : fault == Fault::NotANumber ? QT_TRANSLATE_NOOP("Note", "The %1 %2 is not a number: %3 are allowed.")
                                      : QT_TRANSLATE_NOOP("Note", "The %1 %2 is out of range: %3 are allowed.");
-    const std::string quoted = shown.starts_with('"') ? shown : '"' + shown + '"';
-    return QCoreApplication::translate("Note", wrong).arg(name, QString::fromStdString(quoted), allowed).toStdString();
+    return QCoreApplication::translate("Note", wrong).arg(name, inQuotes(shown), allowed).toStdString();
 }
 
 std::string FormsError::wordedFor(std::string_view typed) const
 {
-    // A number already quoted as typed (one too large to read) needs nothing more.
-    if (!m_refusal || m_refusal->shown.starts_with('"'))
+    // A number already named as typed (one too large to read) needs nothing more.
+    if (!m_refusal || m_refusal->typed)
         return what();
     const std::size_t start = typed.find_first_not_of(" \t");
     typed = start == std::string_view::npos ? std::string_view() : typed.substr(start);
     if (typed == m_refusal->shown)
         return what();
     Refusal asTyped = *m_refusal;
-    asTyped.shown = typed.empty() ? std::string() : quoteForMessage(typed);
+    asTyped.shown = typed.empty() ? std::string() : shortenForMessage(typed);
+    asTyped.typed = true;
     if (!typed.empty() && !holdsNumber(typed))
         asTyped.fault = Refusal::Fault::NotANumber;
     return asTyped.message();
@@ -84,7 +90,7 @@ void checkStatus(const Status& status)
         throw FormsError(status.failure);
 }
 
-std::string quoteForMessage(std::string_view text)
+std::string shortenForMessage(std::string_view text)
 {
     // Short enough for any note to keep to two lines.
     constexpr std::size_t kMaxShown = 14;
@@ -99,7 +105,12 @@ std::string quoteForMessage(std::string_view text)
         shown += text[i++];
     if (i < text.size())
         shown += "...";
-    return "\"" + shown + "\"";
+    return shown;
+}
+
+std::string quoteForMessage(std::string_view text)
+{
+    return inQuotes(shortenForMessage(text)).toStdString();
 }
 
 } // namespace platform

@@ -23,8 +23,9 @@ struct Refusal {
     enum class Fault { TooSmall, TooLarge, OutOfRange, NotANumber };
 
     NumberUse use;
-    std::string shown; // the number as a person writes it, or the text it was typed as, quoted
+    std::string shown; // the number as a person writes it, or the text it was typed as, shortened
     Fault fault = Fault::OutOfRange;
+    bool typed = false; // shown is the text as typed rather than the number read from it
 
     std::string message() const;
 };
@@ -35,6 +36,9 @@ class FormsError : public ReportedError {
 public:
     explicit FormsError(const std::string& message) : ReportedError(message) {}
     explicit FormsError(const Refusal& refusal) : ReportedError(refusal.message()), m_refusal(refusal) {}
+
+    // The number refused, where the error is a refusal of one.
+    const std::optional<Refusal>& refusal() const { return m_refusal; }
 
     // The message for a person who typed `typed` into the box the refused number was read
     // from: it names the number as typed where that differs from the number itself ("0.5"
@@ -63,6 +67,8 @@ struct Status {
 void checkStatus(const Status& status);
 
 // A short, printable rendering of text the person typed, for quoting in messages.
+std::string shortenForMessage(std::string_view text);
+// That rendering in the quotation marks of the person's language: "0.5", „0.5“, « 0.5 ».
 std::string quoteForMessage(std::string_view text);
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/notes/errorreport.h"
+#include "platform/notes/note.h"
 #include "platform/translation.h"
 #include "plotting/form1.h"
 #include "window/form1layout.h"
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void penWidthBelowOneIsRefused();
     void reportStandsBesideItsControlAndTakesNoFocus_data();
     void reportStandsBesideItsControlAndTakesNoFocus();
+    void notesStandApart_data();
+    void notesStandApart();
     void reportGoesAway_data();
     void reportGoesAway();
     void whateverAHandlerThrowsIsReported_data();
@@ -215,12 +218,21 @@ void Form1WindowTest::everyTextInThePersonsLanguage_data()
     QTest::addColumn<QStringList>("languages"); // the person's, most wanted first
     QTest::addColumn<QString>("undo");          // the first entry of a text box's context menu
     QTest::addColumn<QStringList>("kept");      // texts that read as in English; "*": all
+    QTest::addColumn<QString>("twoPoints");     // the count after two presses
+    QTest::addColumn<QString>("quoted");        // 0.5 in the language's quotation marks, where it writes 2,5
 
-    QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"};
+    QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"}
+                        << "2 Punkte gezeichnet"
+                        << "„0.5“";
     // After German, to see that nothing of it stays behind.
-    QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"};
-    QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"};
-    QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"};
+    QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
+                                     << "";
+    QTest::newRow("English before German")
+        << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
+        << "";
+    QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"}
+                            << "2 points dessinés"
+                            << "«\u00a00.5\u00a0»";
 }
 
 void Form1WindowTest::everyTextInThePersonsLanguage()
@@ -228,6 +240,8 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
     QFETCH(QStringList, languages);
     QFETCH(QString, undo);
     QFETCH(QStringList, kept);
+    QFETCH(QString, twoPoints);
+    QFETCH(QString, quoted);
     const auto texts = [this] { // all the window shows or tells assistive technology, the count after two presses
         pressDraw();
         pressDraw();
@@ -246,8 +260,19 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
             all << QFileInfo(menu->drawing().proposedName(suffix)).fileName();
         for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i)
             all << find<QComboBox>("Combo1")->itemText(i);
+        type("txtx", "-1e309999999999999"); // the longest refusal, of a coordinate
+        pressDraw();
         type("Text3", "0,5"); // refused, and with a decimal comma
         m_window.letTypingPause();
+        // Each note whole in two lines of its small text at the window's own size.
+        for (const QWidget* note : m_window.shownReports()) {
+            const auto* text = note->findChild<QLabel*>();
+            QTest::qVerify(
+                text->height() <= 2 * m_window.window()->fontMetrics().lineSpacing() &&
+                    text->fontMetrics().boundingRect(text->rect(), Qt::TextWordWrap, text->text()).height() <=
+                        text->height(),
+                "two lines", qPrintable(text->text()), __FILE__, __LINE__);
+        }
         return all << m_window.shownNotes();
     };
     const QStringList english = texts();
@@ -261,7 +286,12 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
     for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i) // the number picks the colour
         QCOMPARE(find<QComboBox>("Combo1")->itemText(i).section(' ', 0, 0), QString::number(i));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
-    QCOMPARE(shown.last().contains("\"0.5\""), !kept.contains("*")); // where a comma is the decimal sign
+    QCOMPARE(shown[3], twoPoints);
+    // One style of quotation marks in every note of a language.
+    QVERIFY2(quoted.isEmpty() ? !shown.last().contains("0.5") : shown.last().contains(quoted),
+             qPrintable(shown.last()));
+    for (const QString& note : m_window.shownNotes())
+        QVERIFY2(quoted.isEmpty() || !note.contains('"'), qPrintable(note));
 }
 
 void Form1WindowTest::labelsLieBeneathTheBoxes()
@@ -499,11 +529,17 @@ void Form1WindowTest::failuresAreReportedAndNothingIsPlotted_data()
     QTest::newRow("X too large for any number") << "1e999"
                                                 << "600" << 0 << "too large";
     const QString coordinates = ": coordinates from -3.4e38 to 3.4e38 are allowed.";
+    // The note stands beside Draw, so it names the box the number was typed in.
     QTest::newRow("Y too small for any number")
         << "600"
-        << "-1e999" << 0 << "The coordinate \"-1e999\" is too small" + coordinates;
-    QTest::newRow("X beyond single precision") << "1e39"
-                                               << "600" << 0 << "The coordinate \"1e39\" is too large" + coordinates;
+        << "-1e999" << 0 << "Y coor: The coordinate \"-1e999\" is too small" + coordinates;
+    QTest::newRow("X beyond single precision")
+        << "1e39"
+        << "600" << 0 << "X coor: The coordinate \"1e39\" is too large" + coordinates;
+    QTest::newRow("Y beyond single precision, read after X") << "1e38"
+                                                             << "1e39" << 0 << "Y coor: The coordinate \"1e39\"";
+    QTest::newRow("both too large: X, read first") << "1e400"
+                                                   << "1e400" << 0 << "X coor: The coordinate \"1e400\"";
     QTest::newRow("colour number 99") << "600"
                                       << "600" << 99 << "colour number 99 is not one of";
     QTest::newRow("colour number -5") << "600"
@@ -566,7 +602,8 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus_data()
     QTest::newRow("the longest, of a coordinate")
         << "cmdDraw"
         << "-1e309999999999999" << QSize()
-        << "The coordinate \"-1e30999999999...\" is too small: coordinates from -3.4e38 to 3.4e38 are allowed.";
+        << "X coor: The coordinate \"-1e30999999999...\" is too small: coordinates from -3.4e38 to 3.4e38 are "
+           "allowed.";
     QTest::newRow("a thickness typed, with room beside") << "Text3"
                                                          << "0.5" << QSize(600, 400) << penWidth;
     QTest::newRow("a press of Draw, with room below") << "cmdDraw"
@@ -620,6 +657,47 @@ void Form1WindowTest::reportStandsBesideItsControlAndTakesNoFocus()
     QCOMPARE(report->focusPolicy(), Qt::NoFocus);
     for (const QWidget* part : report->findChildren<QWidget*>())
         QCOMPARE(part->focusPolicy(), Qt::NoFocus);
+}
+
+void Form1WindowTest::notesStandApart_data()
+{
+    QTest::addColumn<QStringList>("controls"); // whose handlers fail, in turn
+    QTest::addColumn<QList<QSize>>("sizes");   // the window is given after both notes show
+    const QStringList neighbours{"txtx", "txty"}, apart{"cmdDraw", "Text3"};
+    QTest::newRow("neighbours, at the window's own size") << neighbours << QList<QSize>{};
+    QTest::newRow("neighbours, after the window grew") << neighbours << QList<QSize>{{600, 400}};
+    QTest::newRow("neighbours, grown and back") << neighbours << QList<QSize>{{600, 400}, {312, 228}};
+    QTest::newRow("Draw and thickness, after the window grew") << apart << QList<QSize>{{600, 400}};
+}
+
+void Form1WindowTest::notesStandApart()
+{
+    QFETCH(QStringList, controls);
+    QFETCH(QList<QSize>, sizes);
+    for (const QString& control : controls) {
+        platform::runHandler(find<QWidget>(control.toUtf8().constData()), [&control] {
+            throw platform::FormsError(
+                ("The " + control + " refuses what it was given: long enough for two lines.").toStdString());
+        });
+    }
+    for (const QSize& size : sizes)
+        m_window.window()->resize(size);
+    QCoreApplication::processEvents();
+
+    const auto notes = m_window.window()->findChildren<platform::Note*>();
+    QCOMPARE(notes.size(), 2);
+    const QRect sheet = surface()->contentsRect().translated(surface()->pos());
+    const int line = m_window.window()->fontMetrics().lineSpacing();
+    for (const platform::Note* note : notes) {
+        QVERIFY(note->isVisible() && m_window.window()->rect().contains(note->geometry()));
+        QVERIFY2((note->geometry() & sheet).height() <= line + 2, qPrintable(note->text()));
+        for (const QWidget* other : m_window.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != note && other != surface() && other->isVisible() && other->focusPolicy() != Qt::NoFocus)
+                QVERIFY2(!note->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+        }
+    }
+    QVERIFY(!notes[0]->geometry().intersects(notes[1]->geometry()));
+    QCOMPARE(m_window.shownNotes().last(), notes[1]->text()); // the newest whole
 }
 
 enum class ReportEnd {

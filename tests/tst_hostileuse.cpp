@@ -233,16 +233,18 @@ void HostileUseTest::refusedTextIsExplainedAndTheProgramGoesOn_data()
         << "Text3"
         << "\u0663" << Entry::Composed
         << "The pen width \"\u0663\" is not a number: pen widths from 1 to 32767 are allowed." << drawnWithTheOldWidth;
-    QTest::newRow("X of 3.5e38") << "txtx"
-                                 << "3.5e38" << Entry::Typed
-                                 << "The coordinate \"3.5e38\" is too large: coordinates from -3.4e38 to 3.4e38 "
-                                    "are allowed."
-                                 << onlyTheEarlier;
-    QTest::newRow("Y of -3.5e38") << "txty"
-                                  << "-3.5e38" << Entry::Typed
-                                  << "The coordinate \"-3.5e38\" is too small: coordinates from -3.4e38 to 3.4e38 "
-                                     "are allowed."
-                                  << onlyTheEarlier;
+    QTest::newRow("X of 3.5e38")
+        << "txtx"
+        << "3.5e38" << Entry::Typed
+        << "X coor: The coordinate \"3.5e38\" is too large: coordinates from -3.4e38 to 3.4e38 "
+           "are allowed."
+        << onlyTheEarlier;
+    QTest::newRow("Y of -3.5e38")
+        << "txty"
+        << "-3.5e38" << Entry::Typed
+        << "Y coor: The coordinate \"-3.5e38\" is too small: coordinates from -3.4e38 to 3.4e38 "
+           "are allowed."
+        << onlyTheEarlier;
     QTest::newRow("colour 99 in the list")
         << "Combo1"
         << "99" << Entry::Typed << "The colour \"99\" is not one of the colour numbers 0 to 15." << onlyTheEarlier;

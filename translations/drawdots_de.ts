@@ -301,6 +301,16 @@
         <source>Only the first two characters of %1 count: %2 is not one of the colours 0 to 15.</source>
         <translation>Nur die ersten zwei Zeichen von %1 zählen: %2 ist keine der Farben 0 bis 15.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A refusal (%2) of a number typed into the box whose label says %1.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>Quotation marks around what the person typed, as the language writes them.</extracomment>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>PictureMenu</name>

@@ -271,23 +271,23 @@
     </message>
     <message>
         <source>The %1 is missing: %2 are allowed.</source>
-        <translation>Il manque %1&#xa0;; valeurs admises&#xa0;: %2.</translation>
+        <translation>Il manque %1&#xa0;; admis&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The %1 %2 is too small: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est trop petite&#xa0;; valeurs admises&#xa0;: %3.</translation>
+        <translation>Valeur %2 trop petite pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is too large: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est trop grande&#xa0;; valeurs admises&#xa0;: %3.</translation>
+        <translation>Valeur %2 trop grande pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a number: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 n&apos;est pas un nombre&#xa0;; valeurs admises&#xa0;: %3.</translation>
+        <translation>Valeur %2 non numérique pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The %1 %2 is out of range: %3 are allowed.</source>
-        <translation>La valeur %2 pour %1 est hors limites&#xa0;; valeurs admises&#xa0;: %3.</translation>
+        <translation>Valeur %2 hors limites pour %1&#xa0;; admis&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The colour number %1 is not one of the colour numbers 0 to 15.</source>
@@ -300,6 +300,16 @@
     <message>
         <source>Only the first two characters of %1 count: %2 is not one of the colours 0 to 15.</source>
         <translation>Seuls les deux premiers caractères de %1 comptent&#xa0;: %2 n&apos;est pas l&apos;une des couleurs 0 à 15.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A refusal (%2) of a number typed into the box whose label says %1.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>Quotation marks around what the person typed, as the language writes them.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

@@ -85,7 +85,8 @@ long long overlap(const QRect& a, const QRect& b)
 
 } // namespace
 
-Note::Note(QWidget* control, const QString& text, bool refusal) : QFrame(control->window()), m_control(control)
+Note::Note(QWidget* control, const QString& text, bool refusal)
+    : QFrame(control->window()), m_control(control), m_label(new QLabel(text, this))
 {
     [[maybe_unused]] static const bool accessible = (QAccessible::installFactory(noteAccessible), true);
     setObjectName(refusal ? QStringLiteral("ErrorReport") : QStringLiteral("Note"));
@@ -97,7 +98,9 @@ Note::Note(QWidget* control, const QString& text, bool refusal) : QFrame(control
     setForegroundRole(QPalette::ToolTipText);
     hide();
 
-    auto* label = new QLabel(text, this);
+    QLabel* label = m_label;
+    // The label says the same, whole, however much of it shows.
+    label->setAccessibleName(text);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setFocusPolicy(Qt::NoFocus);
@@ -121,6 +124,20 @@ QString Note::text() const
     return accessibleName();
 }
 
+void Note::setCompact(bool compact)
+{
+    m_compact = compact;
+    m_label->setWordWrap(!compact);
+    m_label->setText(text());
+}
+
+void Note::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    if (m_compact)
+        m_label->setText(m_label->fontMetrics().elidedText(text(), Qt::ElideRight, m_label->contentsRect().width()));
+}
+
 void Note::mousePressEvent(QMouseEvent*)
 {
     new ClickShield(parentWidget(), QRect(mapToGlobal(QPoint(0, 0)), size()));
@@ -130,7 +147,7 @@ void Note::mousePressEvent(QMouseEvent*)
 // Where a note hides no control and no other note, and as little of the drawing surface as it
 // can: beside it where the window has room, otherwise over as thin a strip of it as the text
 // allows; of such places, the one nearest its own control.
-void Note::place(const std::vector<QRect>& otherNotes)
+Note::Place Note::bestPlace(const std::vector<QRect>& otherNotes) const
 {
     QWidget* window = parentWidget();
     const QRect area = window->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
@@ -171,7 +188,7 @@ void Note::place(const std::vector<QRect>& otherNotes)
     QRect best;
     for (const int wanted : kWidths) {
         const int width = std::max(1, std::min(wanted, area.width()));
-        const int height = heightForWidth(width);
+        const int height = m_compact ? sizeHint().height() : heightForWidth(width);
         const auto clampLeft = [&](int left) {
             return std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width));
         };
@@ -209,7 +226,7 @@ void Note::place(const std::vector<QRect>& otherNotes)
             }
         }
     }
-    setGeometry(best);
+    return {best, std::get<0>(bestCost), std::get<1>(bestCost)};
 }
 
 } // namespace platform

@@ -5,8 +5,11 @@
 
 #include <QFrame>
 #include <QPointer>
+#include <QRect>
 
 #include <vector>
+
+class QLabel;
 
 namespace platform {
 
@@ -27,9 +30,18 @@ public:
     QWidget* control() const { return m_control; }
     QString text() const;
 
+    // Where the note would stand, and what it would hide there.
+    struct Place {
+        QRect rect;
+        long long hiddenControls = 0; // pixels of controls and of the other notes
+        int strip = 0;                // rows of a surface notes may cover
+    };
     // Beside its control, clear of every control and of the notes given, over as thin a strip
     // of the drawing surface as the text allows.
-    void place(const std::vector<QRect>& otherNotes);
+    Place bestPlace(const std::vector<QRect>& otherNotes) const;
+    // One line, cut short, for a note that would otherwise hide more than it would alone; its
+    // whole text stays what assistive technology reads.
+    void setCompact(bool compact);
 
 Q_SIGNALS:
     // The person clicked the note away.
@@ -37,9 +49,12 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QPointer<QWidget> m_control;
+    QLabel* m_label;
+    bool m_compact = false;
 };
 
 } // namespace platform

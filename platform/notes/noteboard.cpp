@@ -92,14 +92,14 @@ void NoteBoard::add(QWidget* control, const QString& text, bool refusal, ReportT
 
 void NoteBoard::show(Note* note)
 {
-    std::vector<QRect> others;
-    for (Entry& entry : m_entries) {
-        if (entry.note == note)
-            entry.pause = nullptr;
-        else if (entry.note && entry.note->isVisible())
-            others.push_back(entry.note->geometry());
-    }
-    note->place(others);
+    // Newest is the one shown last: it stands whole where the others make room.
+    const auto shown =
+        std::find_if(m_entries.begin(), m_entries.end(), [note](const Entry& entry) { return entry.note == note; });
+    Entry entry = *shown;
+    entry.pause = nullptr;
+    m_entries.erase(shown);
+    m_entries.push_back(entry);
+    placeAll();
     note->raise();
     note->show();
 }
@@ -113,17 +113,28 @@ void NoteBoard::remove(Note* note)
     std::erase_if(m_entries, [note](const Entry& entry) { return !entry.note || entry.note == note; });
     note->hide();
     note->deleteLater();
+    placeAll(); // the notes that made room take it back
 }
 
-// Places the notes on screen again, oldest first, as when each showed.
+// Places every note that is due, the newest first, in the best place the newer ones leave it.
+// A note that would hide a control, another note, or more of the drawing surface there than
+// it would alone, shrinks to one line: where the window has no room for two whole notes, the
+// newest shows whole and the older ones stay in sight.
 void NoteBoard::placeAll()
 {
     std::vector<QRect> placed;
-    for (const Entry& entry : m_entries) {
-        if (entry.note && entry.note->isVisible()) {
-            entry.note->place(placed);
-            placed.push_back(entry.note->geometry());
+    for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry) {
+        Note* note = entry->note;
+        if (!note || entry->pause)
+            continue;
+        note->setCompact(false);
+        Note::Place place = note->bestPlace(placed);
+        if (!placed.empty() && (place.hiddenControls > 0 || place.strip > note->bestPlace({}).strip)) {
+            note->setCompact(true);
+            place = note->bestPlace(placed);
         }
+        note->setGeometry(place.rect);
+        placed.push_back(place.rect);
     }
 }
 

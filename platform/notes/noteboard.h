@@ -56,7 +56,7 @@ private:
     void placeAll();
 
     QWidget* m_window;
-    std::vector<Entry> m_entries; // oldest first
+    std::vector<Entry> m_entries; // in the order told, each moved last as it shows
     std::uint64_t m_serial = 0;
     std::vector<QWidget*> m_running; // the handlers running, innermost last
 };

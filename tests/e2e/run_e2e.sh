@@ -50,11 +50,12 @@ readonly LIST_TEXT_LEFT=163 LIST_TEXT_TOP=19 LIST_TEXT_WIDTH=112 LIST_TEXT_HEIGH
 readonly LIST_VISIBLE_ROWS=10
 # The height of a line of the controls' text.
 readonly LINE=13
-# How long each wait for the program allows, in seconds: raise it for a slow run, such as
-# one under valgrind.
-readonly WAIT=${E2E_WAIT_SECONDS:-5}
-# How long the program may take to end once its window is closed.
-readonly CLOSE_WAIT=${E2E_CLOSE_SECONDS:-1}
+# The most each wait for the program allows, in seconds. Every wait ends as soon as what it
+# waits for comes, so the ceiling is far above what a slow, loaded machine needs: it costs
+# nothing when the machine is fast.
+readonly WAIT=${E2E_WAIT_SECONDS:-120}
+# The most the program may take to end once its window is closed.
+readonly CLOSE_WAIT=${E2E_CLOSE_SECONDS:-120}
 
 # What a pen 5 pixels wide leaves around its centre ('#': the pen's colour, '.': white).
 readonly -a DISC5=(
@@ -228,20 +229,37 @@ type_thickness() {
     pass "typed \"$text\": the box holds exactly that, and a report shows: $report"
 }
 
-# The note on screen (its background is the tooltip colour) is at most two lines of the
-# controls' text high and hides at most one such line of the drawing area; WHAT says which.
-expect_note_fits() {
-    local top bottom hidden
+# COUNT notes on screen (their background is the tooltip colour), clear of one another, each at
+# most two lines of the controls' text high and hiding at most one such line of the drawing
+# area; WHAT says which.
+expect_notes_fit() {
+    local what=$1 count=$2 boxes box width height left top hidden
     take_shot
-    read -r top bottom < <(client_region_pixels 0 0 "$client_width" "$client_height" |
-        awk '$3 == "#FFFFDC" { if (top == "" || $2 < top) top = $2; if ($2 > bottom) bottom = $2 }
-             END { print top, bottom }')
-    [[ -n $top ]] || fail "no note shows for $1"
-    hidden=$((bottom + 1 - AREA_TOP))
-    ((bottom - top + 3 <= 2 * LINE)) || fail "the note for $1 is $((bottom - top + 3)) pixels high, over two lines"
-    ((top > AREA_TOP + AREA_HEIGHT || hidden <= LINE)) ||
-        fail "the note for $1 hides $hidden rows of the drawing area, over one line"
-    pass "the note for $1 is $((bottom - top + 3)) pixels high and hides $((hidden > 0 ? hidden : 0)) rows of the drawing area"
+    mapfile -t boxes < <(note_backgrounds)
+    ((${#boxes[@]} == count)) || fail "${#boxes[@]} notes show apart for $what, expected $count: ${boxes[*]}"
+    for box in "${boxes[@]}"; do
+        IFS='x+' read -r width height left top <<<"$box"
+        # The frame lies around the background: one row above and below.
+        hidden=$(((top + height + 1 < AREA_TOP + AREA_HEIGHT ? top + height + 1 : AREA_TOP + AREA_HEIGHT) -
+            (top - 1 > AREA_TOP ? top - 1 : AREA_TOP)))
+        ((height + 2 <= 2 * LINE)) || fail "a note for $what is $((height + 2)) pixels high, over two lines"
+        ((hidden <= LINE)) || fail "a note for $what hides $hidden rows of the drawing area, over one line"
+        pass "a note for $what is $((height + 2)) pixels high and hides $((hidden > 0 ? hidden : 0)) rows of the drawing area"
+    done
+}
+expect_note_fits() { expect_notes_fit "$1" 1; }
+# The background of each note in the last screenshot, as "WxH+X+Y" in client coordinates: one
+# connected region of the tooltip colour each, its letters holes in it.
+note_backgrounds() {
+    convert "$shot" -crop "${client_width}x$client_height+$client_x+$client_y" +repage \
+        -fill black +opaque "#FFFFDC" -fill white -opaque "#FFFFDC" \
+        -define connected-components:verbose=true -connected-components 8 null: |
+        awk '$NF == "srgb(255,255,255)" && $4 > 50 { print $2 }'
+}
+# Takes a screenshot; true if it shows COUNT notes apart.
+notes_apart() {
+    take_shot
+    (($(note_backgrounds | wc -l) == $1))
 }
 
 # The program ends by itself within CLOSE_WAIT seconds, with status 0; WHEN says after what.
@@ -505,6 +523,11 @@ type_thickness "-1" yes ${#red_pixels[@]}
 type_thickness " 5" no ${#red_pixels[@]}
 type_thickness "0.5" yes ${#red_pixels[@]}
 expect_note_fits 'the thickness "0.5"'
+# A second note while it stands: both in sight, neither hiding more than a line.
+set_coordinates 1e400 1200
+click_on cmdDraw
+xsession_wait_for "$WAIT" notes_apart 2 || fail "no second note showed for X \"1e400\" beside the thickness note"
+expect_notes_fit 'the thickness "0.5" and X "1e400"' 2
 # X 3750, Y 1200 is drawing-area (250,80), client (260,170). Draw runs to its end with the width
 # last accepted, which leaves the refused thickness told.
 set_coordinates 3750 1200

@@ -10,8 +10,12 @@
 #   xsession_launch PROGRAM...  starts the program; its pid is in XSESSION_PROGRAM_PID
 #   xsession_stop               ends everything started here (safe to call more than once)
 #
-# Every wait is bounded in real time; the start-up and window functions that give up say
+# Every wait is bounded in real time, by a ceiling far above what a loaded machine needs (waits
+# end as soon as their condition holds); the start-up and window functions that give up say
 # why on stderr and return 1.
+
+# The most that starting the X server or the window manager may take, in seconds.
+XSESSION_START_WAIT=${XSESSION_START_WAIT:-120}
 
 XSESSION_DIR=""
 XSESSION_XVFB_PID=""
@@ -62,8 +66,8 @@ xsession_start() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
         3>"$XSESSION_DIR/display" >"$XSESSION_DIR/xvfb.log" 2>&1 &
     XSESSION_XVFB_PID=$!
-    if ! xsession_wait_for 10 xsession_display_ready; then
-        xsession_log "Xvfb ended or did not start within 10 s; its log:"
+    if ! xsession_wait_for "$XSESSION_START_WAIT" xsession_display_ready; then
+        xsession_log "Xvfb ended or did not start within $XSESSION_START_WAIT s; its log:"
         cat "$XSESSION_DIR/xvfb.log" >&2
         return 1
     fi
@@ -77,8 +81,8 @@ xsession_start() {
     [[ -r /etc/xdg/openbox/rc.xml ]] && config=(--config-file /etc/xdg/openbox/rc.xml)
     openbox --sm-disable "${config[@]}" >"$XSESSION_DIR/openbox.log" 2>&1 &
     XSESSION_WM_PID=$!
-    if ! xsession_wait_for 10 xsession_wm_ready; then
-        xsession_log "openbox ended or did not start within 10 s; its log:"
+    if ! xsession_wait_for "$XSESSION_START_WAIT" xsession_wm_ready; then
+        xsession_log "openbox ended or did not start within $XSESSION_START_WAIT s; its log:"
         cat "$XSESSION_DIR/openbox.log" >&2
         return 1
     fi
@@ -105,7 +109,7 @@ xsession_end_process() {
         target=-$pid
     fi
     kill -- "$target" 2>/dev/null
-    xsession_wait_for 3 xsession_gone "$pid" || kill -9 -- "$target" 2>/dev/null
+    xsession_wait_for 30 xsession_gone "$pid" || kill -9 -- "$target" 2>/dev/null
     wait "$pid" 2>/dev/null
     return 0
 }
@@ -169,8 +173,8 @@ xsession_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
 # Waits until the window manager has given WINDOW the focus, so typed keys reach it.
 xsession_wait_active() {
-    xsession_wait_for "${2:-5}" xsession_is_active "$1" && return 0
-    xsession_log "Window $1 was not activated within ${2:-5} s"
+    xsession_wait_for "${2:-120}" xsession_is_active "$1" && return 0
+    xsession_log "Window $1 was not activated within ${2:-120} s"
     return 1
 }
 

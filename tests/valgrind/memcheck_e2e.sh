@@ -45,8 +45,8 @@ WRAPPER
 chmod +x "$work/drawdots"
 
 # Start-up and every step take several times as long under memcheck.
-export E2E_WAIT_SECONDS=${E2E_WAIT_SECONDS:-60}
-export E2E_CLOSE_SECONDS=${E2E_CLOSE_SECONDS:-60}
+export E2E_WAIT_SECONDS=${E2E_WAIT_SECONDS:-300}
+export E2E_CLOSE_SECONDS=${E2E_CLOSE_SECONDS:-300}
 "$here/../e2e/run_e2e.sh" "$work/drawdots"
 e2e_status=$?
 
