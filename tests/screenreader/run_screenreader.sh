@@ -282,8 +282,9 @@ seen=$(ink_in "$area")$'\n'
 pass "the drawing area ($area on the screen) holds one ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP)"
 
 if [[ $mode == x11 ]]; then # the program once more, in German: Tab to Draw and press it, then a thickness refused
+    mark=$(heard | wc -l)
     xdotool key alt+F4
-    xsession_wait_for "$WAIT" said_after "$(heard | wc -l)" "Close without saving" || fail "Orca did not read the question"
+    xsession_wait_for "$WAIT" said_after "$mark" "Save them before closing?" || fail "Orca did not read the question"
     xdotool key w
     xsession_wait_for "$WAIT" xsession_gone "$pid" || fail "\"Close without saving\" did not end the program"
     mark=$(heard | wc -l) words="Zeichnen push button. notification 1 Punkt gezeichnet."
