@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QRect>
 
+#include <utility>
+
 namespace platform {
 
 // Where a dot lands on an image of device pixels: the centre and radius of its disc.
@@ -18,12 +20,21 @@ struct Disc {
 
     // The pixels of `area` the disc may cover; empty where it misses the area.
     QRect within(const QRect& area) const;
-    bool covers(int column, int row) const
+    // What is left of the radius, squared, on a row of pixels; a pixel is covered where the square
+    // of its distance across from the centre is at most that. Centres, radii and pixel middles
+    // lie on half pixels, so all of it is exact.
+    double across(int row) const
+    {
+        const double dy = row + 0.5 - cy;
+        return radius * radius - dy * dy;
+    }
+    bool covers(int column, double across) const
     {
         const double dx = column + 0.5 - cx;
-        const double dy = row + 0.5 - cy;
-        return dx * dx + dy * dy <= radius * radius;
+        return dx * dx <= across;
     }
+    // The pixels of a row that the disc covers, as a run from `first` to `last`; empty where first > last.
+    std::pair<int, int> run(int row) const;
 };
 Disc discOf(const Dot& dot, double ratio);
 
