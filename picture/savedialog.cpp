@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace picture {
 
@@ -15,8 +14,8 @@ namespace {
 // The suffix a name filter names: "png" for "PNG image (*.png)".
 QString suffixOf(const QString& filter)
 {
-    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
-    return pattern.match(filter).captured(1);
+    const qsizetype start = filter.lastIndexOf(QLatin1String("*.")) + 2;
+    return filter.mid(start).section(QLatin1Char(')'), 0, 0);
 }
 
 } // namespace

@@ -629,7 +629,7 @@ set_coordinates 4200 900
 click_on cmdDraw
 await_pixel 290 150 "#000000" || fail "no dot appeared at client (290,150)"
 answer_closing Escape
-xsession_wait_for "$WAIT" test -z "$(xsession_other_window_shown "$window" && echo shown)" || fail "Escape left the question"
+xsession_wait_for "$WAIT" popup_closed || fail "Escape left the question"
 xsession_alive "$XSESSION_PROGRAM_PID" || fail "Escape at the question ended the program"
 answer_closing Return
 ended_cleanly "after Return at the question"
