@@ -141,7 +141,6 @@ bool Drawing::maybeSave(Purpose purpose)
                                                   : QCoreApplication::translate("Drawing", "Open &without saving"),
                       QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
     if (box.clickedButton() == discard) {
         m_letGo = purpose == Purpose::Closing;

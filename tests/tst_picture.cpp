@@ -260,6 +260,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << "it is empty";
         QTest::newRow("folder") << QByteArray("@folder") << "it is a folder";
         QTest::newRow("gone") << QByteArray("@gone") << "there is no file of that name";
+        QTest::newRow("another shape among the dots") << ours + "<path d=\"M0 0\"/></svg>" << notOurs;
+        QTest::newRow("a dot without its place") << dot("r=\"1\" d:y=\"6\" d:colour=\"4\"") << notOurs;
         QTest::newRow("malformed XML") << dot("r=\"1\" d:x=\"1200\" d:y=600") << "it is damaged";
         QTest::newRow("cut short") << good.left(good.size() - 8) << "it is cut short";
         QTest::newRow("entities expanded")
@@ -284,7 +286,8 @@ private Q_SLOTS:
         QTest::newRow("10 million dots") << QByteArray("@size 450000000") << "it is too large";
         QTest::newRow("2 GB") << QByteArray("@size 2147483648") << "it is too large: files of up to 256 MB";
         QTest::newRow("more dots than a drawing may hold") << QByteArray("@limit") << "more dots than the 3";
-        QTest::newRow("changes while it is read") << QByteArray("@changes") << "it changed while it was being read";
+        QTest::newRow("grows while it is read") << QByteArray("@grows") << "it changed while it was being read";
+        QTest::newRow("cut while it is read") << QByteArray("@cut") << "it changed while it was being read";
         QTest::newRow("open cancelled") << QByteArray("@cancel") << "";
     }
     void badFileIsRefused()
@@ -310,8 +313,10 @@ private Q_SLOTS:
         }
         connect(&drawing(), &picture::Drawing::progressed, this, [&] {
             QFile changed(name);
-            if (held == "@changes")
+            if (held == "@grows")
                 QVERIFY(changed.open(QIODevice::Append) && changed.write("<!-- -->") > 0);
+            else if (held == "@cut")
+                QVERIFY(changed.resize(10));
             else if (held == "@cancel")
                 m_window.window()->findChild<QProgressDialog*>()->cancel();
         });
