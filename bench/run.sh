@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Runs the benchmarks of an existing build: bench/run.sh [draw] [build] [undo] [file] [memory] [startup]
 # (all of them when none is named). BUILD names the build folder, build by default.
-#   draw, build: Google Benchmark's own results (CSV), then each pair's ratio in this run.
+#   draw, build: Google Benchmark's own results (CSV), then each pair's ratio in this run, and
+#                the 99th percentile of single presses and moves.
 #   undo:        an undo and a redo among 1,000,000 points, the 99th percentile of each.
 #   file:        opening and saving 1,000,000 points, each against the toolkit's XML stream
 #                reader or writer merely reading or writing the same file.
@@ -42,6 +43,11 @@ in_process() {
             "$tmp/results.csv"
         shift 2
     done
+    # The 99th percentile of single runs, where a benchmark reports it: the median over the repetitions.
+    awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i ~ /p99_us/) column = i }
+             column && $1 ~ /_median"?$/ && $column != "" { gsub(/"/, "", $1); sub(/_median$/, "", $1)
+                 if (!printed++) print "Wall-clock time of the slowest 1 % of single runs (p99), medians:"
+                 printf "  %s %.3g us\n", $1, $column }' "$tmp/results.csv"
 }
 
 # measure KEY COMMAND...: runs the command under /usr/bin/time and appends "KEY KiB user-s".
@@ -71,8 +77,10 @@ for which in "$@"; do
     rm -f "$tmp/samples" "$tmp/startup"
     case $which in
     draw)
-        in_process 'BM_PressDraw|BM_FullRepaint' \
+        in_process 'BM_PressDraw|BM_MovePickedPoint|BM_FullRepaint' \
             BM_PressDraw/width:1/earlier:0 BM_PressDraw/width:1/earlier:1000000 \
+            BM_MovePickedPoint/earlier:0 BM_MovePickedPoint/earlier:1000000 \
+            BM_PressDraw/width:1/earlier:1000000 BM_MovePickedPoint/earlier:1000000 \
             BM_PressDraw/width:3/earlier:0 BM_PressDraw/width:3/earlier:1000000 \
             BM_PressDraw/width:50/earlier:0 BM_PressDraw/width:50/earlier:1000000 \
             BM_FullRepaint/points:1 BM_FullRepaint/points:1000000

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
-// What a press of Draw costs and a full repaint of the drawing surface, with few and with a
-// million points drawn before, on the window as the tests open it; an undo and a redo among a
-// million points; opening and saving a million points against the toolkit's XML stream reader
-// and writer merely reading and writing the same file; and what building the window costs
-// against building the floor's plain widgets. Runs on Qt's offscreen platform unless told
-// otherwise. With --presses=N [--save=FILE] it only presses Draw N times in a new window, each
-// press painted, and saves the drawing; with --open=FILE it only opens one; then it exits, for
-// bench/run.sh to measure the process.
+// What a press of Draw costs, a move of the point picked on the drawing surface and a full repaint
+// of it, with few and with a million points drawn before, on the window as the tests open it; an
+// undo and a redo among a million points; opening and saving a million points against the
+// toolkit's XML stream reader and writer merely reading and writing the same file; and what
+// building the window costs against building the floor's plain widgets. Runs on Qt's offscreen
+// platform unless told otherwise. With --presses=N [--save=FILE] it only presses Draw N times in a
+// new window, each press painted, and saves the drawing; with --open=FILE it only opens one; then
+// it exits, for bench/run.sh to measure the process.
 
 #include "bench/floorwindow.h"
 #include "picture/drawing.h"
@@ -16,16 +16,19 @@
 #include "picture/picturemenu.h"
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
+#include "platform/surfaceaccessible.h"
 #include "tests/windowfixture.h"
 #include "window/form1window.h"
 #include "window/storedrecord.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -39,6 +42,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -102,6 +106,7 @@ public:
 
     platform::DrawingSurface& surface() const { return *m_window.surface(); }
     picture::PictureMenu& menu() const { return *surface().findChild<picture::PictureMenu*>(); }
+    QString told() const { return m_window.toldOfTheArea(); }
     long paints = 0;
 
 protected:
@@ -115,6 +120,23 @@ private:
     WindowFixture m_window;
     QPushButton* m_draw = nullptr;
 };
+
+// Runs body once per iteration and reports the 99th percentile of the single runs' wall-clock
+// times, in microseconds, as the counter p99_us: what a person waits for the slowest of them.
+template <typename Body> void timeEach(benchmark::State& state, Body body)
+{
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        body();
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    if (micros.empty())
+        return;
+    const auto p99 = micros.begin() + static_cast<std::ptrdiff_t>(0.99 * static_cast<double>(micros.size() - 1));
+    std::nth_element(micros.begin(), p99, micros.end());
+    state.counters["p99_us"] = *p99;
+}
 
 // Built once each, as drawing a million points takes seconds; painted a thousand at a time.
 // They are taken down before the application.
@@ -144,10 +166,10 @@ void BM_PressDraw(benchmark::State& state)
     QCoreApplication::processEvents();
     const long paintsBefore = window.paints;
 
-    for (auto _ : state) {
+    timeEach(state, [&window] {
         window.press();
         QCoreApplication::processEvents();
-    }
+    });
 
     // Every press must have been painted, or the figure would not include the paint.
     if (window.paints - paintsBefore < static_cast<long>(state.iterations()))
@@ -157,6 +179,37 @@ BENCHMARK(BM_PressDraw)
     ->ArgNames({"width", "earlier"})
     ->ArgsProduct({{1, 3, 50}, {0, kManyPoints}})
     ->Unit(benchmark::kMicrosecond);
+
+// Argument: points drawn before (0 or a million). A move of the picked point by an arrow key on
+// the drawing surface, Right and Left in turn: the boxes follow, the cross is painted at its new
+// place and what lies there is told to assistive technology, here at once rather than once the
+// moves pause.
+void BM_MovePickedPoint(benchmark::State& state)
+{
+    const bool crowded = state.range(0) != 0;
+    const std::unique_ptr<BenchWindow> fresh = crowded ? nullptr : std::make_unique<BenchWindow>();
+    BenchWindow& window = crowded ? crowdedWindow() : *fresh;
+    window.activate();
+    window.setPoint(2130, 810);
+    window.surface().findChild<QTimer*>("AnnouncementPause")->setInterval(0);
+    QCoreApplication::processEvents();
+    const long paintsBefore = window.paints;
+    platform::announce(&window.surface(), QString());
+
+    bool right = true;
+    timeEach(state, [&window, &right] {
+        QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(&window.surface(), &key);
+        right = !right;
+        QCoreApplication::processEvents();
+    });
+
+    if (window.paints - paintsBefore < static_cast<long>(state.iterations()))
+        state.SkipWithError("a move was not followed by a paint of the drawing surface");
+    if (window.told().isEmpty())
+        state.SkipWithError("no move was told");
+}
+BENCHMARK(BM_MovePickedPoint)->ArgName("earlier")->Arg(0)->Arg(kManyPoints)->Unit(benchmark::kMicrosecond);
 
 // Argument: points drawn before (1 or a million). Both windows live on, so that they are
 // compared in the same circumstances: repaints add no points.

@@ -167,6 +167,11 @@ void CommandButton::onClick(Handler handler)
     });
 }
 
+void CommandButton::press()
+{
+    m_button->click();
+}
+
 PictureBox::PictureBox(std::string name, DrawingSurface* surface)
     : Control(std::move(name), surface), m_surface(surface)
 {

@@ -79,6 +79,8 @@ public:
     explicit CommandButton(std::string name, QPushButton* button);
 
     void onClick(Handler handler);
+    // Presses the button as a click on it does: its click handler runs, and a refusal is told beside it.
+    void press();
 
 private:
     QPushButton* m_button;

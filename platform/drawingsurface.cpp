@@ -74,16 +74,29 @@ void DrawingSurface::updateSheet(const QRect& pixels)
     update(touched.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
 }
 
+std::optional<ColourValue> DrawingSurface::inkAt(QPoint pixel) const
+{
+    // The device pixel under the logical pixel's middle, which a dot plotted there always covers.
+    const QImage& image = m_sheet.image();
+    const double ratio = image.devicePixelRatio();
+    const QPoint device(int(std::floor((pixel.x() + 0.5) * ratio)), int(std::floor((pixel.y() + 0.5) * ratio)));
+    if (!m_sheet.inked(device))
+        return std::nullopt;
+    return image.pixel(device) & 0xFFFFFFu;
+}
+
+// At scale 1 the sheet itself; at any other the dots drawn again as they are drawn at scale 1,
+// so that a copied or saved picture is the same, in exact palette colours, at every scale.
 QImage DrawingSurface::picture()
 {
     fitImage();
     const QSize size = contentsRect().size();
-    const double ratio = m_sheet.image().devicePixelRatio();
-    QImage shown = m_sheet.image().copy(QRect(QPoint(0, 0), size * ratio));
-    if (shown.size() != size)
-        shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(1);
-    return shown;
+    if (m_sheet.image().devicePixelRatio() == 1)
+        return m_sheet.image().copy(QRect(QPoint(0, 0), size));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    m_sheet.dots().forEach([&picture](const Dot& dot) { paintDisc(picture, discOf(dot, 1), dot.colour); });
+    return picture;
 }
 
 Sheet DrawingSurface::clear()

@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -32,7 +33,11 @@ public:
 
     // What has been drawn, in device pixels, without the border.
     const QImage& image() const { return m_sheet.image(); }
-    // What the drawing area shows inside its border, one pixel per logical pixel.
+    // The colour drawn on the logical pixel at `pixel` from the sheet's top-left corner; none
+    // where nothing is drawn there, a white dot on the white sheet told apart from the sheet.
+    std::optional<ColourValue> inkAt(QPoint pixel) const;
+    // What the drawing area shows inside its border, one pixel per logical pixel: the dots as
+    // drawn at scale 1, whatever the screen's scale.
     QImage picture();
     // How to use the surface beyond what its role tells, for assistive technology.
     const QString& accessibleHelp() const { return m_accessibleHelp; }

@@ -107,11 +107,13 @@ Form::Form(const FormDescription& description) : m_name(description.name), m_win
     m_window->resize(pixels(description.clientWidth), pixels(description.clientHeight));
 
     std::vector<std::pair<int, QWidget*>> focusable;
+    QRect controls;
     for (const ControlDescription& entry : description.controls) {
         auto control = makeControl(entry, m_window.get());
         QWidget* widget = control->widget();
         widget->setObjectName(QString::fromStdString(entry.name));
         widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width), pixels(entry.height));
+        controls |= widget->geometry();
         if (entry.kind == ControlKind::Label)
             widget->lower(); // labels lie beneath the boxes that overlap them
         else
@@ -126,6 +128,9 @@ Form::Form(const FormDescription& description) : m_name(description.name), m_win
         if (auto* label = qobject_cast<QLabel*>(m_controls[i]->widget()); label && !buddy.empty())
             label->setBuddy(control<Control>(buddy, "control").widget());
     }
+
+    // Controls stay where they are at any size; the window cannot be made so small that one is cut off.
+    m_window->setMinimumSize(QSize(controls.right() + 1, controls.bottom() + 1).boundedTo(m_window->size()));
 
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

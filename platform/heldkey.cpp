@@ -3,10 +3,10 @@
 
 #include "platform/heldkey.h"
 
-#include <QAbstractButton>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include <xcb/xcb.h>
 
@@ -77,9 +77,9 @@ private:
 
 } // namespace
 
-void pressOncePerHold(QAbstractButton* button)
+void pressOncePerHold(QWidget* widget)
 {
-    button->installEventFilter(new HeldKeyFilter(button));
+    widget->installEventFilter(new HeldKeyFilter(widget));
 }
 
 } // namespace platform

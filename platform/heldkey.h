@@ -3,12 +3,12 @@
 
 #pragma once
 
-class QAbstractButton;
+class QWidget;
 
 namespace platform {
 
-// Makes holding down a key that presses the button (Space, Select, Enter, Return) one press,
-// whatever the keyboard's auto-repeat sends meanwhile.
-void pressOncePerHold(QAbstractButton* button);
+// Makes holding down a key that presses the button, or whatever the widget does on it (Space,
+// Select, Enter, Return), one press, whatever the keyboard's auto-repeat sends meanwhile.
+void pressOncePerHold(QWidget* widget);
 
 } // namespace platform

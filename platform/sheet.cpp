@@ -24,7 +24,7 @@ QRect Disc::within(const QRect& area) const
     return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
 }
 
-std::pair<int, int> Disc::run(int row) const
+std::pair<int, int> Disc::run(int row, const QRect& within) const
 {
     const double left = across(row);
     if (left < 0)
@@ -41,7 +41,7 @@ std::pair<int, int> Disc::run(int row) const
         --last;
     while (covers(last + 1, left))
         ++last;
-    return {first, last};
+    return {std::max(first, within.left()), std::min(last, within.right())};
 }
 
 Disc discOf(const Dot& dot, double ratio)
@@ -68,6 +68,7 @@ void Sheet::fit(QSize size, double ratio)
     grown.setDevicePixelRatio(ratio);
     if (m_image.isNull() || before != ratio) {
         m_image = grown;
+        m_inked = QImage(grown.size(), QImage::Format_Alpha8);
         draw(m_image.rect(), m_dots.size());
         return;
     }
@@ -76,6 +77,7 @@ void Sheet::fit(QSize size, double ratio)
         std::memcpy(grown.scanLine(row), m_image.constScanLine(row), rowBytes);
     const QRect old = m_image.rect();
     m_image = grown;
+    m_inked = m_inked.copy(grown.rect()); // what it gains is drawn below
     draw(QRect(old.right() + 1, 0, m_image.width() - old.width(), old.height()), m_dots.size());
     draw(QRect(0, old.bottom() + 1, m_image.width(), m_image.height() - old.height()), m_dots.size());
 }
@@ -85,16 +87,27 @@ QRect Sheet::reach(const Dot& dot) const
     return discOf(dot, m_image.devicePixelRatio()).within(m_image.rect());
 }
 
+QRect paintDisc(QImage& image, const Disc& disc, ColourValue colour)
+{
+    const QRect touched = disc.within(image.rect());
+    const QRgb rgb = 0xFF000000u | colour;
+    for (int row = touched.top(); row <= touched.bottom(); ++row) {
+        const auto [first, last] = disc.run(row, touched);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        if (first <= last)
+            std::fill(line + first, line + last + 1, rgb);
+    }
+    return touched;
+}
+
 QRect Sheet::plot(const Dot& dot)
 {
     const Disc disc = discOf(dot, m_image.devicePixelRatio());
-    const QRect touched = disc.within(m_image.rect());
-    const QRgb rgb = 0xFF000000u | dot.colour;
+    const QRect touched = paintDisc(m_image, disc, dot.colour);
     for (int row = touched.top(); row <= touched.bottom(); ++row) {
-        const auto [first, last] = disc.run(row);
-        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
-        if (std::max(first, touched.left()) <= std::min(last, touched.right()))
-            std::fill(line + std::max(first, touched.left()), line + std::min(last, touched.right()) + 1, rgb);
+        const auto [first, last] = disc.run(row, touched);
+        if (first <= last)
+            std::fill(m_inked.scanLine(row) + first, m_inked.scanLine(row) + last + 1, 1);
     }
     m_dots.append(dot);
     return touched;
@@ -122,7 +135,7 @@ void Sheet::draw(const QRect& region, std::size_t count, const Disc* only)
     std::size_t left = taken.size();
     // Within a disc only: the rest of the region is as it was.
     for (int row = area.top(); only && row <= area.bottom(); ++row) {
-        const auto [first, last] = only->run(row);
+        const auto [first, last] = only->run(row, area);
         for (int column = area.left(); column <= area.right(); ++column) {
             if (column < first || column > last) {
                 taken[static_cast<std::size_t>(row - area.top()) * width +
@@ -138,13 +151,15 @@ void Sheet::draw(const QRect& region, std::size_t count, const Disc* only)
         const QRgb rgb = 0xFF000000u | dot.colour;
         for (int row = covered.top(); row <= covered.bottom(); ++row) {
             auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+            uchar* ink = m_inked.scanLine(row);
             const std::size_t start = static_cast<std::size_t>(row - area.top()) * width;
-            const auto [first, last] = disc.run(row);
-            for (int column = std::max(first, covered.left()); column <= std::min(last, covered.right()); ++column) {
+            const auto [first, last] = disc.run(row, covered);
+            for (int column = first; column <= last; ++column) {
                 const std::size_t at = start + static_cast<std::size_t>(column - area.left());
                 if (!taken[at]) {
                     taken[at] = true;
                     line[column] = rgb;
+                    ink[column] = 1;
                     --left;
                 }
             }
@@ -152,10 +167,13 @@ void Sheet::draw(const QRect& region, std::size_t count, const Disc* only)
     }
     for (int row = area.top(); left > 0 && row <= area.bottom(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+        uchar* ink = m_inked.scanLine(row);
         const std::size_t first = static_cast<std::size_t>(row - area.top()) * width;
         for (int column = area.left(); column <= area.right(); ++column) {
-            if (!taken[first + static_cast<std::size_t>(column - area.left())])
+            if (!taken[first + static_cast<std::size_t>(column - area.left())]) {
                 line[column] = 0xFFFFFFFFu;
+                ink[column] = 0;
+            }
         }
     }
 }

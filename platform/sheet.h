@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dotstore.h"
+#include "platform/palette.h"
 
 #include <QImage>
 #include <QRect>
@@ -33,10 +34,14 @@ struct Disc {
         const double dx = column + 0.5 - cx;
         return dx * dx <= across;
     }
-    // The pixels of a row that the disc covers, as a run from `first` to `last`; empty where first > last.
-    std::pair<int, int> run(int row) const;
+    // The pixels of a row that the disc covers within those columns, as a run from `first` to
+    // `last`; empty where first > last.
+    std::pair<int, int> run(int row, const QRect& within) const;
 };
 Disc discOf(const Dot& dot, double ratio);
+// Paints the pixels of image that the disc covers; returns them as a rectangle, empty where the
+// disc misses the image.
+QRect paintDisc(QImage& image, const Disc& disc, ColourValue colour);
 
 // The pixels of a drawing surface and the dots that made them. Each pixel has the colour of the
 // newest dot whose disc covers it, white where none does; so a dot can be taken away again, the
@@ -50,6 +55,11 @@ public:
 
     const QImage& image() const { return m_image; }
     const DotStore& dots() const { return m_dots; }
+    // Whether a dot covers the device pixel: a white dot is ink, the white sheet is not.
+    bool inked(QPoint device) const
+    {
+        return m_inked.valid(device) && m_inked.constScanLine(device.y())[device.x()] != 0;
+    }
 
     // Makes the image cover at least `size` device pixels at `ratio`.
     void fit(QSize size, double ratio);
@@ -65,6 +75,8 @@ private:
     void draw(const QRect& region, std::size_t count, const Disc* only = nullptr);
 
     QImage m_image;
+    // Which pixels of m_image hold ink (non-zero) rather than the white of the sheet.
+    QImage m_inked;
     DotStore m_dots;
 };
 

@@ -28,21 +28,17 @@ QString countText(long count)
     return QCoreApplication::translate("DrawingSurface", "%n points drawn", nullptr, shown);
 }
 
-// The count of points drawn as a notification, which screen readers speak when it is said to
-// show, wherever the focus is: a changed description is spoken only while the surface has the
-// focus, and the toolkit sends it without its text. It has nothing on the screen.
-class CountNotice : public QAccessibleObject {
+// A notification, which screen readers speak when it is said to show, wherever the focus is: a
+// changed description is spoken only while the surface has the focus, and the toolkit sends it
+// without its text. It has nothing on the screen.
+class Notice : public QAccessibleObject {
 public:
-    explicit CountNotice(QObject* notice) : QAccessibleObject(notice) {}
+    explicit Notice(QObject* notice) : QAccessibleObject(notice) {}
 
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(surface()); }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text kind) const override
-    {
-        return kind == QAccessible::Name ? countText(surface()->pointsDrawn()) : QString();
-    }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
     {
@@ -51,8 +47,35 @@ public:
         return nothingOnScreen;
     }
 
-private:
+protected:
     DrawingSurface* surface() const { return static_cast<DrawingSurface*>(object()->parent()); }
+};
+
+// The count of points drawn.
+class CountNotice : public Notice {
+public:
+    using Notice::Notice;
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? countText(surface()->pointsDrawn()) : QString();
+    }
+};
+
+// What was last said of the surface.
+class SaidNotice : public Notice {
+public:
+    using Notice::Notice;
+
+    QString text(QAccessible::Text kind) const override { return kind == QAccessible::Name ? m_said : QString(); }
+    void setText(QAccessible::Text kind, const QString& text) override
+    {
+        if (kind == QAccessible::Name)
+            m_said = text;
+    }
+
+private:
+    QString m_said;
 };
 
 // What assistive technology is told of a drawing surface. Its description is worked out only
@@ -60,19 +83,22 @@ private:
 class SurfaceAccessible : public QAccessibleWidget {
 public:
     explicit SurfaceAccessible(DrawingSurface* surface)
-        : QAccessibleWidget(surface, QAccessible::Canvas), m_notice(new QObject(surface))
+        : QAccessibleWidget(surface, QAccessible::Canvas), m_notice(new QObject(surface)), m_said(new QObject(surface))
     {
         QAccessible::registerAccessibleInterface(new CountNotice(m_notice));
+        QAccessible::registerAccessibleInterface(new SaidNotice(m_said));
     }
 
-    int childCount() const override { return 1; }
+    int childCount() const override { return 2; }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(m_notice) : nullptr;
+        return index == 0   ? QAccessible::queryAccessibleInterface(m_notice)
+               : index == 1 ? QAccessible::queryAccessibleInterface(m_said)
+                            : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child && child->object() == m_notice ? 0 : -1;
+        return !child ? -1 : child->object() == m_notice ? 0 : child->object() == m_said ? 1 : -1;
     }
     QString text(QAccessible::Text kind) const override
     {
@@ -97,8 +123,18 @@ public:
         QAccessible::updateAccessibility(&shown);
     }
 
+    void say(const QString& text)
+    {
+        QAccessible::queryAccessibleInterface(m_said)->setText(QAccessible::Name, text);
+        QAccessibleEvent renamed(m_said, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+        QAccessibleEvent shown(m_said, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
 private:
     QObject* m_notice;
+    QObject* m_said;
 };
 
 QAccessibleInterface* surfaceAccessible(const QString& className, QObject* object)
@@ -119,6 +155,11 @@ void announceCount(DrawingSurface* surface)
 {
     if (QAccessible::isActive())
         static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(surface))->countChanged();
+}
+
+void announce(DrawingSurface* surface, const QString& text)
+{
+    static_cast<SurfaceAccessible*>(QAccessible::queryAccessibleInterface(surface))->say(text);
 }
 
 } // namespace platform

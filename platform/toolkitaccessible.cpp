@@ -107,7 +107,8 @@ private:
 };
 
 // A menu item whose shortcut stands where a screen reader reads one: third, after the
-// mnemonic and the full key path. The toolkit gives none for the item's action.
+// mnemonic and the full key path, written as the menu shows it in the person's language
+// ("Strg+C"). The toolkit gives none for the item's action.
 class MenuItemAccessible : public ToolkitAccessible, public QAccessibleActionInterface {
 public:
     MenuItemAccessible(QAccessibleInterface* toolkits, QAccessibleActionInterface* actions)
@@ -131,7 +132,7 @@ public:
     void doAction(const QString& name) override { m_actions->doAction(name); }
     QStringList keyBindingsForAction(const QString&) const override
     {
-        return {QString(), QString(), text(QAccessible::Accelerator)};
+        return {QString(), QString(), static_cast<QAction*>(object())->shortcut().toString(QKeySequence::NativeText)};
     }
 
 private:

@@ -10,7 +10,7 @@ source=${1:?usage: translations_complete.sh SOURCE_DIR SCRATCH_DIR LUPDATE}
 scratch=${2:?} lupdate=${3:?}
 cd "$source" || exit 1
 cp translations/*.ts "$scratch/" || exit 1
-"$lupdate" -silent -no-obsolete platform picture window plotting -ts "$scratch"/*.ts || exit 1
+"$lupdate" -silent -no-obsolete platform picture pointing window plotting -ts "$scratch"/*.ts || exit 1
 if grep -B3 unfinished "$scratch"/*.ts; then
     echo "FAIL: the texts above have no finished translation" >&2
     exit 1

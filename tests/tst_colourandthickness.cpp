@@ -7,9 +7,11 @@
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
@@ -439,6 +441,8 @@ void ColourAndThicknessTest::refusedThicknessKeepsTheWidth()
     QCOMPARE(m_window.shownNotes().last(), refusal);
     QVERIFY(m_window.shownNotes().first().endsWith(u'…'));
     QVERIFY(coordinate.startsWith(m_window.shownNotes().first().chopped(1)));
+    auto* shortened = m_window.shownReports().first()->findChild<QLabel*>(); // a screen reader reads it whole
+    QCOMPARE(QAccessible::queryAccessibleInterface(shortened)->text(QAccessible::Name), coordinate);
     QCOMPARE(penWidth(), 3);
 
     // A press that draws with the width last accepted leaves the refusal told.

@@ -6,6 +6,7 @@
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/formserror.h"
+#include "platform/translation.h"
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <optional>
 
 Q_DECLARE_METATYPE(platform::FormDescription)
 
@@ -35,6 +38,8 @@ private Q_SLOTS:
     void descriptionCountsThePointsDrawn();
     void menuOpensFromTheKeyboardOnItsFirstItem_data();
     void menuOpensFromTheKeyboardOnItsFirstItem();
+    void pointOnTheAreaIsHeardWithWhatLiesThere_data();
+    void pointOnTheAreaIsHeardWithWhatLiesThere();
     void everythingCanBeDoneWithTheKeyboardAlone();
 
     void labelNamesTheControlItStandsFor_data();
@@ -196,6 +201,70 @@ void DesktopAccessibilityTest::menuOpensFromTheKeyboardOnItsFirstItem()
     menu->close();
 }
 
+void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere_data()
+{
+    // The language, what is done on the drawing area (WindowFixture::point(), and "clear", "undo",
+    // "wider", "held Right" twenty times), and what a screen reader is told. A red dot lies at X 1200, a
+    // bright white one at X 1230, Y 600; the colour list holds another colour.
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("nothing drawn") << "|Right|1215, 600: nothing drawn";
+    QTest::newRow("a red dot, only the last of two moves told") << "|Right, Left|1200, 600: 4 Red dot";
+    QTest::newRow("a white dot on the white sheet") << "|Right, Right|1230, 600: 15 Bright White dot";
+    QTest::newRow("a click") << "|click 82 40|1230, 600: 15 Bright White dot";
+    QTest::newRow("a dot cleared away") << "|clear, Right, Left|1200, 600: nothing drawn";
+    QTest::newRow("a clear taken back") << "|clear, undo, Right, Right|1230, 600: 15 Bright White dot";
+    QTest::newRow("Right held down, told once") << "|held Right|1500, 600: nothing drawn";
+    QTest::newRow("a white dot where the area grew") << "|wider, Right, Left|6000, 600: 15 Bright White dot";
+    QTest::newRow("in German, a red dot") << "de|Right, Left|1200, 600: Punkt 4 Rot";
+    QTest::newRow("in German, nothing drawn") << "de|Up|1200, 585: nichts gezeichnet";
+}
+
+void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere()
+{
+    QFETCH(QString, heard);
+    const QStringList part = heard.split('|');
+    std::optional<platform::Translations> translations;
+    if (!part[0].isEmpty()) {
+        m_window.close();
+        translations.emplace(QStringList{part[0]});
+        QVERIFY(m_window.open());
+    }
+    for (const auto& [x, colour] : {std::pair("1200", 4), std::pair("1230", 15)}) {
+        m_window.form1().colorIndex = std::int16_t(colour);
+        m_window.type("txtx", x);
+        m_window.type("txty", "600");
+        m_window.pressDraw();
+    }
+    m_window.type("txtx", "1200");
+    m_window.form1().colorIndex = 12;
+    m_window.find<QComboBox>("Combo1")->setCurrentIndex(12);
+    for (const QString& step : part[1].split(", ")) {
+        if (step == "clear" || step == "undo") {
+            picture::History& history = m_window.surface()->findChild<picture::PictureMenu*>()->history();
+            step == "clear" ? history.clear() : history.undo();
+        } else if (step == "wider") { // a white dot drawn at X 6000
+            m_window.surface()->resize(500, 113);
+            m_window.form1().colorIndex = 15;
+            m_window.type("txtx", "6000");
+            m_window.pressDraw();
+        } else if (step == "held Right") {
+            for (int repeat = 0; repeat < 20; ++repeat) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), repeat > 0);
+                QApplication::sendEvent(m_window.surface(), &press);
+            }
+        } else {
+            m_window.point(step);
+        }
+    }
+    // Nothing while the moves go on; once they pause, the last point.
+    QCOMPARE(m_window.toldOfTheArea(), QString());
+    QTRY_COMPARE(m_window.toldOfTheArea(), part[2]);
+    // Each of the area's notifications knows its place among its children, as AT-SPI asks it.
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(m_window.surface());
+    for (int i = 0; i < area->childCount(); ++i)
+        QCOMPARE(area->indexOfChild(area->child(i)), i);
+}
+
 void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()
 {
     const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -204,6 +273,10 @@ void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()
     auto* list = m_window.find<QComboBox>("Combo1");
 
     QCOMPARE(QApplication::focusWidget(), m_window.surface());
+    // A screen reader can tell of the drawing area's keys.
+    QCOMPARE(accessibleText(m_window.surface(), QAccessible::Help),
+             "Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture. The arrow "
+             "keys move the point to draw at, by ten pixels with Shift; Enter draws there.");
     key(Qt::Key_Tab);
     QVERIFY(list->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == list);
     key(Qt::Key_Down, Qt::AltModifier);

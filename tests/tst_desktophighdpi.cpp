@@ -94,6 +94,15 @@ void DesktopHighDpiTest::windowKeepsItsProportions()
     QCOMPARE(area, QRect(8, 88, 289, 113));
     const QImage sheet = m_window.drawingArea();
     QVERIFY(qAbs(sheet.width() - 285 * scale()) <= 1 && qAbs(sheet.height() - 109 * scale()) <= 1);
+
+    // Grown, it moves and resizes nothing; it cannot be made smaller than its controls reach.
+    for (const auto& [asked, size] : {std::pair(QSize(640, 480), QSize(640, 480)), {QSize(1, 1), QSize(297, 225)}}) {
+        window->resize(asked);
+        QTRY_COMPARE(window->size(), size);
+        QCOMPARE(m_window.surface()->geometry(), area);
+        for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(!control->isVisible() || window->rect().contains(control->geometry()));
+    }
 }
 
 void DesktopHighDpiTest::captionsFitTheirControls_data()
@@ -173,10 +182,12 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QRgb>("rgb");
+    QTest::addColumn<QPoint>("pixel"); // the logical pixel of the point
 
-    QTest::newRow("width 1, black") << 1 << "0" << qRgb(0, 0, 0);
-    QTest::newRow("width 2, light red") << 2 << "12" << qRgb(0xFF, 0, 0);
-    QTest::newRow("width 7, blue") << 7 << "1" << qRgb(0, 0, 0x80);
+    QTest::newRow("width 1, black") << 1 << "0" << qRgb(0, 0, 0) << QPoint(80, 40);
+    QTest::newRow("width 2, light red") << 2 << "12" << qRgb(0xFF, 0, 0) << QPoint(80, 40);
+    QTest::newRow("width 7, blue") << 7 << "1" << qRgb(0, 0, 0x80) << QPoint(80, 40);
+    QTest::newRow("width 3, green, near the lower right corner") << 3 << "2" << qRgb(0, 0x80, 0) << QPoint(270, 100);
 }
 
 void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
@@ -184,14 +195,14 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     QFETCH(int, width);
     QFETCH(QString, colour);
     QFETCH(QRgb, rgb);
+    QFETCH(QPoint, pixel);
 
     m_window.click("Combo1");
     QTest::keyClicks(QApplication::focusWidget(), colour);
     m_window.type("Text3", QString::number(width));
-    m_window.type("txtx", "1200");
-    m_window.type("txty", "600");
+    m_window.point(QString("click %1 %2").arg(pixel.x()).arg(pixel.y())); // its twips in the boxes
     m_window.pressDraw();
-    QVERIFY(m_window.reports().isEmpty());
+    QVERIFY(m_window.shownNotes().isEmpty()); // nothing refused, and nothing told to lie outside
 
     // The backing image holds what is drawn at the screen's resolution.
     platform::DrawingSurface* surface = m_window.surface();
@@ -213,8 +224,8 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
         QCOMPARE(inked.size(), across * across);
     else
         QVERIFY(inked.size() > 0.7 * across * across && inked.size() < 0.9 * across * across);
-    // Centred on the middle of the logical pixel (80, 40) that holds X 1200, Y 600.
-    const QPointF middle = QPointF(80.5, 40.5) * scale();
+    // Centred on the middle of the logical pixel that holds the point.
+    const QPointF middle = (QPointF(pixel) + QPointF(0.5, 0.5)) * scale();
     const QPointF centre = QRectF(bounds).center();
     QVERIFY2(qAbs(centre.x() - middle.x()) <= 0.5 && qAbs(centre.y() - middle.y()) <= 0.5,
              qPrintable(QString("centre %1,%2").arg(centre.x()).arg(centre.y())));
@@ -229,8 +240,26 @@ void DesktopHighDpiTest::pointsAreDrawnInDevicePixels()
     const QPoint origin =
         (QPointF(surface->mapTo(m_window.window(), surface->contentsRect().topLeft())) * scale()).toPoint();
     QTRY_COMPARE(inkedPixels(store->copy(QRect(origin, shown.size())), shown.size()), inked);
-    // The picture copied and saved has one pixel per logical pixel, whatever the scale.
-    QCOMPARE(surface->picture().deviceIndependentSize(), QSizeF(surface->contentsRect().size()));
+    // The picture copied and saved has one pixel per logical pixel and holds the dot as drawn at
+    // scale 1, of its exact colour, whatever the scale.
+    const QImage picture = surface->picture();
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(surface->contentsRect().size()));
+    const QList<QPoint> inPicture = inkedPixels(picture, picture.size());
+    QRect pictured;
+    for (const QPoint& inked : inPicture) {
+        pictured |= QRect(inked, QSize(1, 1));
+        QCOMPARE(picture.pixel(inked), rgb);
+    }
+    QCOMPARE(pictured.size(), QSize(width, width));
+    QCOMPARE(pictured.center(), pixel);
+
+    // Pointed at again, the dot is told with its colour.
+    m_window.point("Left, Right");
+    const std::string_view name = plotting::kColourList[std::size_t(colour.toInt())];
+    QTRY_COMPARE(m_window.toldOfTheArea(), QString("%1, %2: %3 dot")
+                                               .arg(pixel.x() * 15)
+                                               .arg(pixel.y() * 15)
+                                               .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
 }
 
 QTEST_MAIN(DesktopHighDpiTest)

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -55,6 +56,8 @@ private Q_SLOTS:
 
     void pressPlotsOnePixel_data();
     void pressPlotsOnePixel();
+    void pointingPicksThePixelDrawPlotsOn_data();
+    void pointingPicksThePixelDrawPlotsOn();
     void everyPressAddsAPoint();
     void typingAloneDrawsNothing();
     void everyWayOfPressingDrawPlotsOnce_data();
@@ -220,19 +223,24 @@ void Form1WindowTest::everyTextInThePersonsLanguage_data()
     QTest::addColumn<QStringList>("kept");      // texts that read as in English; "*": all
     QTest::addColumn<QString>("twoPoints");     // the count after two presses
     QTest::addColumn<QString>("quoted");        // 0.5 in the language's quotation marks, where it writes 2,5
+    QTest::addColumn<QString>("copyKeys");      // as a screen reader hears those of the picture menu's Copy
 
     QTest::newRow("de") << QStringList{"de-DE", "de"} << "&Rückgängig" << QStringList{"3 Cyan", "5 Magenta"}
                         << "2 Punkte gezeichnet"
-                        << "„0.5“";
+                        << "„0.5“"
+                        << "Strg+C";
     // After German, to see that nothing of it stays behind.
     QTest::newRow("C before German") << QStringList{"C", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
-                                     << "";
+                                     << ""
+                                     << "Ctrl+C";
     QTest::newRow("English before German")
         << QStringList{"en-GB", "de"} << "&Undo" << QStringList{"*"} << "2 points drawn"
-        << "";
+        << ""
+        << "Ctrl+C";
     QTest::newRow("es, fr") << QStringList{"es-ES", "fr_FR.UTF-8"} << "&Annuler" << QStringList{"3 Cyan", "5 Magenta"}
                             << "2 points dessinés"
-                            << "«\u00a00.5\u00a0»";
+                            << "«\u00a00.5\u00a0»"
+                            << "Ctrl+C";
 }
 
 void Form1WindowTest::everyTextInThePersonsLanguage()
@@ -242,12 +250,14 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
     QFETCH(QStringList, kept);
     QFETCH(QString, twoPoints);
     QFETCH(QString, quoted);
+    QFETCH(QString, copyKeys);
     const auto texts = [this] { // all the window shows or tells assistive technology, the count after two presses
         pressDraw();
         pressDraw();
         QStringList all{m_window.window()->windowTitle(), find<QPushButton>("cmdDraw")->text(),
                         surface()->accessibleName(),
-                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Description)};
+                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Description),
+                        QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Help)};
         for (auto* label : m_window.window()->findChildren<QLabel*>())
             all << label->text();
         // The drawing area's menu, and the names it proposes for a picture saved or printed.
@@ -287,6 +297,11 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
         QCOMPARE(find<QComboBox>("Combo1")->itemText(i).section(' ', 0, 0), QString::number(i));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
     QCOMPARE(shown[3], twoPoints);
+    const QList<QAction*> items = surface()->findChild<QMenu*>()->actions();
+    QAction* copy =
+        *std::find_if(items.begin(), items.end(), [](QAction* item) { return item->shortcut() == QKeySequence::Copy; });
+    QCOMPARE(QAccessible::queryAccessibleInterface(copy)->actionInterface()->keyBindingsForAction({}).value(2),
+             copyKeys);
     // One style of quotation marks in every note of a language.
     QVERIFY2(quoted.isEmpty() ? !shown.last().contains("0.5") : shown.last().contains(quoted),
              qPrintable(shown.last()));
@@ -376,6 +391,58 @@ void Form1WindowTest::pressPlotsOnePixel()
     QCOMPARE(find<QLineEdit>("txtx")->text(), x);
 }
 
+void Form1WindowTest::pointingPicksThePixelDrawPlotsOn_data()
+{
+    QTest::addColumn<QString>("typed"); // X, Y, then what is done on the drawing area (WindowFixture::point)
+    QTest::addColumn<QPoint>("pixel");  // where the cross shows and Draw plots
+    QTest::newRow("numbers typed: the cross, no pointing") << "1200|600|" << QPoint(80, 40);
+    QTest::newRow("empty boxes: no cross") << "||" << QPoint(0, 0);
+    QTest::newRow("a click replaces the numbers typed") << "4000|5|click 3 7" << QPoint(3, 7);
+    QTest::newRow("a click on the border picks the nearest pixel") << "||click -2 110" << QPoint(0, 108);
+    QTest::newRow("dragging moves the point") << "||drag 10 10 200 100" << QPoint(200, 100);
+    QTest::newRow("Right moves a pixel, 15 twips") << "1200|600|Right" << QPoint(81, 40);
+    QTest::newRow("Shift moves ten pixels") << "1200|600|Shift+Down, Shift+Left" << QPoint(70, 50);
+    QTest::newRow("a fraction moves from the pixel holding it") << "1214.9|599.5|Left, Up" << QPoint(79, 38);
+    QTest::newRow("Left and Up stop at the edge") << "15|15|Shift+Left, Shift+Up" << QPoint(0, 0);
+    QTest::newRow("Right and Down stop at the edge") << "4259|1600|Shift+Right, Shift+Down" << QPoint(284, 108);
+    QTest::newRow("a point outside comes in at the nearest edge") << "9000|-50|Left" << QPoint(283, 0);
+    QTest::newRow("empty boxes move from the corner") << "||Right, Down" << QPoint(1, 1);
+    QTest::newRow("a number past reading moves from 0") << "1e999|600|Right" << QPoint(1, 40);
+}
+
+void Form1WindowTest::pointingPicksThePixelDrawPlotsOn()
+{
+    QFETCH(QString, typed);
+    QFETCH(QPoint, pixel);
+    const QStringList part = typed.split('|');
+    type("txtx", part[0]);
+    type("txty", part[1]);
+    m_window.point(part[2]);
+
+    // A cross marks the point the boxes name while they or the drawing area have the focus: its
+    // black arms on the point's row and column, 3 to 7 pixels off it, and none of it ink.
+    const QList<QPoint> cross = m_window.crossPixels();
+    QCOMPARE(cross.isEmpty(), part[0].isEmpty() && part[2].isEmpty());
+    for (const QPoint& arm : cross) {
+        const QPoint off = arm - pixel;
+        QVERIFY((off.x() == 0) != (off.y() == 0) && off.manhattanLength() >= 3 && off.manhattanLength() <= 7);
+        QVERIFY(QRect(QPoint(0, 0), surface()->contentsRect().size()).contains(arm)); // never over the border
+    }
+    QVERIFY(inkedPixels().isEmpty());
+    if (!cross.isEmpty()) { // it blinks as the text cursor does, hiding no dot for long
+        auto* blink = surface()->findChild<QTimer*>("CrossBlink");
+        QCOMPARE(blink->interval(), QApplication::cursorFlashTime() / 2);
+        blink->start(1);
+        QTRY_VERIFY(m_window.crossPixels().isEmpty());
+    }
+    pressDraw();
+    QCOMPARE(inkedPixels(), QList<QPoint>{pixel});
+    if (!part[2].isEmpty()) // the boxes hold the twips of the pixel pointed at
+        QCOMPARE(find<QLineEdit>("txtx")->text() + ", " + find<QLineEdit>("txty")->text(),
+                 QString("%1, %2").arg(pixel.x() * 15).arg(pixel.y() * 15));
+    QCOMPARE(surface()->cursor().shape(), Qt::CrossCursor);
+}
+
 void Form1WindowTest::everyPressAddsAPoint()
 {
     type("txtx", "1200");
@@ -403,13 +470,17 @@ void Form1WindowTest::everyWayOfPressingDrawPlotsOnce_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("held"); // 1: the keyboard repeating the key before its release;
-                                   // 2: the focus leaving while it is down, then a new press
+                                   // 2: the focus leaving while it is down, then a new press;
+                                   // 3 and 4: as 0 and 1, on the drawing area instead of Draw
     QTest::newRow("Space") << int(Qt::Key_Space) << 0;
     QTest::newRow("Return") << int(Qt::Key_Return) << 0;
     QTest::newRow("Enter") << int(Qt::Key_Enter) << 0;
     QTest::newRow("Return held, the keyboard repeating it") << int(Qt::Key_Return) << 1;
     QTest::newRow("Return held as the focus leaves, pressed again on return") << int(Qt::Key_Return) << 2;
     QTest::newRow("the mouse: nothing on the press, one point on the release") << 0 << 0;
+    QTest::newRow("Return on the drawing area") << int(Qt::Key_Return) << 3;
+    QTest::newRow("Enter held on the drawing area, the keyboard repeating it") << int(Qt::Key_Enter) << 4;
+    QTest::newRow("a double click on the drawing area") << 0 << 3;
 }
 
 void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
@@ -421,6 +492,11 @@ void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Text3
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdDraw"));
+    const bool onTheArea = held >= 3;
+    if (onTheArea) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        held -= 3;
+    }
     if (held == 2) {
         auto* draw = QApplication::focusWidget();
         QTest::keyPress(draw, Qt::Key(key));
@@ -438,6 +514,8 @@ void Form1WindowTest::everyWayOfPressingDrawPlotsOnce()
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
     } else if (key) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    } else if (onTheArea) {
+        m_window.point("dclick 20 10");
     } else {
         const QPoint middle = find<QPushButton>("cmdDraw")->geometry().center();
         QTest::mousePress(m_window.window()->windowHandle(), Qt::LeftButton, {}, middle);
@@ -507,6 +585,7 @@ void Form1WindowTest::pointsFarAwayDrawNothing()
     m_window.form().pictureBox("Picture1").setDrawWidth(32767);
     type("txtx", x);
     type("txty", y);
+    QVERIFY(m_window.crossPixels().isEmpty()); // no cross marks a point outside
     pressDraw();
     // A huge pen reaches into the area from nearby points, never from far ones, and where
     // nothing shows, the person is told where the point went.
@@ -870,10 +949,11 @@ void Form1WindowTest::pressRepaintsOnlyAroundThePoint()
     m_window.form().pictureBox("Picture1").setDrawWidth(5);
     type("txtx", "1200");
     type("txty", "600");
-    PaintRecorder recorder;
-    surface()->installEventFilter(&recorder);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to the thickness box
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to Draw
+    QCoreApplication::processEvents();                         // the cross at the point typed goes with the focus
+    PaintRecorder recorder;
+    surface()->installEventFilter(&recorder);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QTRY_VERIFY(!recorder.painted.isEmpty());
 

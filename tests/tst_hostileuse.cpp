@@ -355,8 +355,7 @@ void HostileUseTest::drawingGoesOnWhileTheWindowIsSqueezed()
     button->setFocus();
 
     window->resize(size);
-    QTRY_COMPARE(window->size(), size);
-    // The button may lie outside the window now; the keyboard still reaches it.
+    QTRY_COMPARE(window->size(), size.expandedTo(window->minimumSize()));
     QTest::keyClick(button, Qt::Key_Space);
     window->resize(normal);
     QTRY_COMPARE(window->size(), normal);

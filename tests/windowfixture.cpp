@@ -7,9 +7,12 @@
 #include "window/form1window.h"
 #include "window/storedrecord.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 
@@ -81,8 +84,13 @@ platform::DrawingSurface* WindowFixture::surface() const
 
 QImage WindowFixture::drawingArea() const
 {
+    // Painted as grab() paints it, without the widgets lying over the sheet.
     platform::DrawingSurface* picture = surface();
-    return picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect sheet = picture->contentsRect();
+    QPixmap area(sheet.size() * picture->devicePixelRatioF());
+    area.setDevicePixelRatio(picture->devicePixelRatioF());
+    picture->render(&area, QPoint(), QRegion(sheet), QWidget::DrawWindowBackground);
+    return area.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QList<QPoint> WindowFixture::inkedPixels() const
@@ -96,6 +104,34 @@ QList<QPoint> WindowFixture::inkedPixels() const
         }
     }
     return inked;
+}
+
+QString WindowFixture::toldOfTheArea() const
+{
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(surface());
+    for (int i = 0; i < area->childCount(); ++i) {
+        if (const QString told = area->child(i)->text(QAccessible::Name); told != area->text(QAccessible::Description))
+            return told;
+    }
+    return {};
+}
+
+QList<QPoint> WindowFixture::crossPixels() const
+{
+    // Over the whole surface, its border too, against the surface painted without what lies over it.
+    platform::DrawingSurface* picture = surface();
+    const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage bare(shown.size(), QImage::Format_RGB32);
+    bare.setDevicePixelRatio(shown.devicePixelRatio());
+    picture->render(&bare, QPoint(), QRegion(picture->rect()), QWidget::DrawWindowBackground);
+    QList<QPoint> black;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) == qRgb(0, 0, 0) && bare.pixel(x, y) != qRgb(0, 0, 0))
+                black << (QPointF(x, y) / bare.devicePixelRatio()).toPoint() - picture->contentsRect().topLeft();
+        }
+    }
+    return black;
 }
 
 int WindowFixture::letTypingPause()
@@ -128,4 +164,29 @@ void WindowFixture::click(const char* control)
     QWidget* widget = find<QWidget>(control);
     QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, {}, widget->geometry().center());
     QCoreApplication::processEvents();
+}
+
+void WindowFixture::point(const QString& steps)
+{
+    QWindow* handle = window()->windowHandle();
+    for (const QString& step : steps.split(", ", Qt::SkipEmptyParts)) {
+        const QStringList words = step.split(' ');
+        QList<QPoint> at;
+        for (qsizetype i = 1; i + 1 < words.size(); i += 2)
+            at << surface()->mapTo(window(), surface()->contentsRect().topLeft() +
+                                                 QPoint(words[i].toInt(), words[i + 1].toInt()));
+        if (words[0] == "click") {
+            QTest::mouseClick(handle, Qt::LeftButton, {}, at[0]);
+        } else if (words[0] == "dclick") {
+            QTest::mouseDClick(handle, Qt::LeftButton, {}, at[0]);
+        } else if (words[0] == "drag") {
+            QTest::mousePress(handle, Qt::LeftButton, {}, at[0]);
+            QTest::mouseMove(handle, at[1]);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, at[1]);
+        } else {
+            surface()->setFocus(Qt::TabFocusReason);
+            const QKeyCombination keys = QKeySequence(step)[0];
+            QTest::keyClick(surface(), keys.key(), keys.keyboardModifiers());
+        }
+    }
 }

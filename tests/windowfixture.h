@@ -47,11 +47,17 @@ public:
     QStringList shownNotes() const;
     // The text the report on screen shows; empty when none shows.
     QString shownReportText() const;
+    // What the drawing area last told assistive technology in a notification, other than the
+    // count of points drawn; empty when it told nothing.
+    QString toldOfTheArea() const;
 
-    // What the person sees of the drawing area, one image pixel per screen pixel.
+    // What the person sees of the drawing area, one image pixel per screen pixel, without the
+    // cross that lies over it to mark the picked point.
     QImage drawingArea() const;
     // The points drawn, as the pixels that are not white.
     QList<QPoint> inkedPixels() const;
+    // Where the cross marking the picked point shows black, in pixels of the drawing area.
+    QList<QPoint> crossPixels() const;
     // Lets the pause pass after which a report about a value being typed shows; returns how
     // long that pause was, in milliseconds (0 when no report waited for it, -1 when it never ended).
     int letTypingPause();
@@ -60,6 +66,10 @@ public:
     // Clicks a control in its middle with real mouse events through the window.
     void click(const char* control);
     void pressDraw() { click("cmdDraw"); }
+    // Points on the drawing area as steps says, separated by commas: "click X Y", "dclick X Y" and
+    // "drag X Y X Y" with the left button at pixels of the area, or keys there as a key sequence
+    // names them.
+    void point(const QString& steps);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -392,6 +392,21 @@
     </message>
 </context>
 <context>
+    <name>PointPicker</name>
+    <message>
+        <source>The arrow keys move the point to draw at, by ten pixels with Shift; Enter draws there.</source>
+        <translation>Die Pfeiltasten bewegen den Punkt, an dem gezeichnet wird, mit Umschalt um zehn Pixel; die Eingabetaste zeichnet dort.</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 dot</source>
+        <translation>%1, %2: Punkt %3</translation>
+    </message>
+    <message>
+        <source>%1, %2: nothing drawn</source>
+        <translation>%1, %2: nichts gezeichnet</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>Open the &amp;kept drawing</source>

@@ -392,6 +392,21 @@
     </message>
 </context>
 <context>
+    <name>PointPicker</name>
+    <message>
+        <source>The arrow keys move the point to draw at, by ten pixels with Shift; Enter draws there.</source>
+        <translation>Les flèches déplacent le point où dessiner, de dix pixels avec Maj&#xa0;; Entrée dessine à cet endroit.</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 dot</source>
+        <translation>%1, %2&#xa0;: point %3</translation>
+    </message>
+    <message>
+        <source>%1, %2: nothing drawn</source>
+        <translation>%1, %2&#xa0;: rien de dessiné</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>Open the &amp;kept drawing</source>

@@ -7,14 +7,33 @@
 #include "picture/recovery.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/palette.h"
+#include "platform/translation.h"
+#include "plotting/colourlist.h"
 #include "plotting/form1.h"
+#include "pointing/pointpicker.h"
 #include "window/storedrecord.h"
 
 #include <QCoreApplication>
+#include <QString>
 
 #include <array>
 
 namespace window {
+
+namespace {
+
+// A colour as the colour list names it in the person's language, such as "4 Red".
+QString colourName(platform::ColourValue colour)
+{
+    for (std::int16_t number = 0; const std::string_view entry : plotting::kColourList) {
+        if (platform::paletteColor(number++) == colour)
+            return QString::fromStdString(platform::translated("Form1", entry));
+    }
+    return QStringLiteral("#%1").arg(colour, 6, 16, QLatin1Char('0'));
+}
+
+} // namespace
 
 std::shared_ptr<void> attachForm1(platform::Form& form)
 {
@@ -28,6 +47,9 @@ std::shared_ptr<void> attachForm1(platform::Form& form)
     form.setAccessibleName("Combo1", "Colour");
     // What a person does with the picture, from the drawing area's own menu; it lives as long as the area.
     new picture::PictureMenu(form.pictureBox("Picture1").surface());
+    // Pointing at the drawing area picks the point Draw plots at; after the menu, whose help it adds to.
+    new pointing::PointPicker(form.pictureBox("Picture1").surface(), form.textBox("txtx"), form.textBox("txty"),
+                              form.commandButton("cmdDraw"), &colourName);
     return form1;
 }
 

@@ -538,11 +538,41 @@ await_pixel 260 170 "#800000" ||
     fail "no red (#800000) appeared at client (260,170) within $WAIT s of clicking Draw; it is $(client_pixel 260 170)"
 expect_pattern "red disc 5 pixels across, the width \" 5\" set" 260 170 "#800000" "${DISC5[@]}"
 mapfile -t second_disc < <(pattern_pixels 260 170 "#800000" "${DISC5[@]}")
-before_last_dot=("${red_pixels[@]}")
 red_pixels+=("${second_disc[@]}")
 key Escape
 xsession_wait_for "$WAIT" report_gone ${#red_pixels[@]} || fail "Escape left the thickness note"
 expect_only_pixels "${red_pixels[@]}"
+
+echo "== Pointing on the drawing area: a click beside a dot, keys and Return, a double click; thickness 1, \"4 Red\""
+# Clicks at client (X, Y), TIMES times (2: a double click).
+click_at() {
+    xdotool mousemove --sync $((client_x + $1)) $((client_y + $2)) click --repeat "${3:-1}" --delay 80 1 ||
+        fail "xdotool could not click at client ($1,$2)"
+}
+click_on Text3
+type_thickness 1 no ${#red_pixels[@]}
+# Three pixels right of the first dot, drawing-area (80,40): X 1245 and Y 600, where Draw plots.
+click_at 93 130
+boxes=$(click_on txtx && focused_text && click_on txty && focused_text)
+[[ $boxes == 1245600 ]] || fail "a click at drawing-area (83,40) left X and Y \"$boxes\", expected 1245 and 600"
+click_on cmdDraw
+await_pixel 93 130 "#800000" || fail "no red dot appeared at client (93,130) after the click and Draw"
+# A click, Right Right Shift+Down: client (102,160), where a cross shows (an arm five pixels right)
+# while it blinks on, and Return draws.
+click_at 100 150
+key Right Right shift+Down
+await_pixel 107 160 "#000000" || fail "no cross showed around client (102,160) after Right Right Shift+Down"
+key Return
+await_pixel 102 160 "#800000" || fail "no red dot appeared at client (102,160) after Return on the drawing area"
+click_at 120 140 2
+await_pixel 120 140 "#800000" || fail "no red dot appeared at client (120,140) after a double click there"
+red_pixels+=("93,130 #800000" "102,160 #800000" "120,140 #800000")
+# With the focus elsewhere the cross goes, leaving the dots alone; on the area it comes back, but
+# never into the picture saved.
+click_on Text3
+await_pixel 125 140 "#FFFFFF" || fail "the cross stayed at client (120,140) after the focus left the drawing area"
+expect_only_pixels "${red_pixels[@]}"
+click_at 250 120
 
 echo "== Ctrl+S and Ctrl+P, each with Return in its dialog: \"Draw dots.png\" and \"Draw dots.pdf\" in Pictures"
 pictures=$XSESSION_DIR/home/Pictures
@@ -554,6 +584,7 @@ for keys_suffix in "ctrl+s png" "ctrl+p pdf"; do
     xsession_wait_for "$WAIT" test -s "$pictures/Draw dots.$suffix" || fail "$keys wrote no .$suffix file"
 done
 [[ $(xsession_pixel "$pictures/Draw dots.png" 80 40) == "#000000" ]] || fail "the saved PNG lacks the first dot at (80,40)"
+[[ $(xsession_pixel "$pictures/Draw dots.png" 245 30) == "#FFFFFF" ]] || fail "the saved PNG holds the cross at (245,30)"
 [[ $(head -c 5 "$pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
 pass "Ctrl+S saved the picture, and Ctrl+P printed it to a PDF"
 
@@ -586,6 +617,10 @@ answer_closing() {
 
 echo "== Ctrl+Z takes the last dot back, Ctrl+Y brings it again; the title marks the change"
 expect_title "Draw dots.png — Draw dots"
+# From Draw, reached without a click that would draw: no cross on the area, no box's own Ctrl+Z.
+click_on Text3
+key Tab
+before_last_dot=("${red_pixels[@]:0:${#red_pixels[@]}-1}") # the last, the double click's dot
 key ctrl+z
 xsession_wait_for "$WAIT" pixels_are "${before_last_dot[@]}" || fail "Ctrl+Z did not give back the pixels before the last dot"
 expect_title "Draw dots.png* — Draw dots"
@@ -600,7 +635,7 @@ key ctrl+shift+s
 xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after Ctrl+Shift+S"
 type_text dots.svg
 key Return
-xsession_wait_for "$WAIT" circles_are 5 "$svg" || fail "Ctrl+Shift+S did not save the 5 dots in $svg"
+xsession_wait_for "$WAIT" circles_are 8 "$svg" || fail "Ctrl+Shift+S did not save the 8 dots in $svg"
 expect_title "dots.svg — Draw dots"
 pass "saved as dots.svg, which the title names"
 
@@ -619,7 +654,7 @@ click_on cmdDraw
 await_pixel 290 130 "#000000" || fail "no dot appeared at client (290,130)"
 expect_title "dots.svg* — Draw dots"
 key ctrl+s
-xsession_wait_for "$WAIT" circles_are 6 "$svg" || fail "Ctrl+S did not save the sixth dot in $svg"
+xsession_wait_for "$WAIT" circles_are 9 "$svg" || fail "Ctrl+S did not save the ninth dot in $svg"
 xsession_other_window_shown "$window" && fail "Ctrl+S asked where to save a drawing that has its file"
 expect_title "dots.svg — Draw dots"
 pass "Ctrl+S saved to dots.svg without a dialog"
@@ -633,7 +668,7 @@ xsession_wait_for "$WAIT" popup_closed || fail "Escape left the question"
 xsession_alive "$XSESSION_PROGRAM_PID" || fail "Escape at the question ended the program"
 answer_closing Return
 ended_cleanly "after Return at the question"
-circles_are 7 "$svg" || fail "Return at the question did not save the seventh dot"
+circles_are 10 "$svg" || fail "Return at the question did not save the tenth dot"
 pass "the question kept the window at Escape, and saved the drawing at Return"
 
 echo "== Ended by SIGTERM with a dot unsaved, the drawing is offered back at the next start"

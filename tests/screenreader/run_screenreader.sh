@@ -281,19 +281,73 @@ seen=$(ink_in "$area")$'\n'
     fail "the drawing area at $area should hold only a ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP); its ink is:"$'\n'"$seen"
 pass "the drawing area ($area on the screen) holds one ${DOT_SIZE}x$DOT_SIZE dot of $colour at ($DOT_LEFT,$DOT_TOP)"
 
-if [[ $mode == x11 ]]; then # the program once more, in German: Tab to Draw and press it, then a thickness refused
+# Exploring the picture by the arrow keys on the drawing area, in a new window, then in German:
+# each point moved to is told once, with what is drawn there.
+exploring=(
+    "Return on the drawing area, the boxes empty: a black dot at 0, 0|Return|notification 1 point drawn."
+    "colour 4, back to the drawing area|Tab 4 shift+Tab|Drawing area canvas. 1 point drawn."
+    "Right, to a pixel with nothing drawn|Right|notification 15, 0: nothing drawn."
+    "Return there: a red dot|Return|notification 2 points drawn."
+    "Left, to the black dot|Left|notification 0, 0: 0 Black dot."
+    "Right, to the red dot|Right|notification 15, 0: 4 Red dot."
+)
+exploring_de=(
+    "Tab on from the thickness to the drawing area|Tab Tab|1 Punkt gezeichnet."
+    "Right, to a pixel with nothing drawn|Right|notification 15, 0: nichts gezeichnet."
+    "Left, to the black dot|Left|notification 0, 0: Punkt 0 Schwarz."
+)
+# Presses each step's keys and waits to hear its words, which must be heard once.
+hear_exploring() {
+    local step name keys words
+    for step in "$@"; do
+        IFS='|' read -r name keys words <<<"$step"
+        mark=$(heard | wc -l)
+        # shellcheck disable=SC2086 # one key a word
+        xdotool key $keys
+        xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "$name: \"$words\" was not heard within $WAIT s"
+        [[ $(heard | tail -n +$((mark + 1)) | tr '\n' ' ' | grep -oF -- "$words" | wc -l) -eq 1 ]] ||
+            fail "$name: \"$words\" was heard more than once"
+        pass "$name: \"$words\""
+    done
+}
+# Closes the window, its dots unsaved, as Orca reads the question: Close without saving.
+close_without_saving() {
     mark=$(heard | wc -l)
     xdotool key alt+F4
     xsession_wait_for "$WAIT" said_after "$mark" "Save them before closing?" || fail "Orca did not read the question"
     xdotool key w
     xsession_wait_for "$WAIT" xsession_gone "$pid" || fail "\"Close without saving\" did not end the program"
-    mark=$(heard | wc -l) words="Zeichnen push button. notification 1 Punkt gezeichnet."
+}
+if [[ $mode == x11 ]]; then
+    close_without_saving
+    mark=$(heard | wc -l)
+    xsession_launch "$program"
+    pid=$XSESSION_PROGRAM_PID
+    xdotool windowactivate --sync "$(xsession_find_window "Draw dots" "$WAIT")"
+    xsession_wait_for "$WAIT" said_after "$mark" "Drawing area canvas." || fail "the new window's drawing area was not heard"
+    hear_exploring "${exploring[@]}"
+fi
+
+if [[ $mode == x11 ]]; then # the program once more, in German: the menu's keys, Tab to Draw and press it, then a thickness refused
+    close_without_saving
+    mark=$(heard | wc -l) words="Zeichenfläche"
     xsession_launch env LANGUAGE=de "$program"
-    xdotool windowactivate --sync "$(xsession_find_window "Punkte zeichnen" "$WAIT")" key Tab Tab Tab Tab Tab space
+    window=$(xsession_find_window "Punkte zeichnen" "$WAIT") || fail "the German window did not appear"
+    xdotool windowactivate --sync "$window"
+    xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
+    mark=$(heard | wc -l) words="Bild kopieren Strg+C."
+    xdotool key shift+F10
+    xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
+    xdotool key Escape
+    menu_closed() { ! xsession_other_window_shown "$window"; }
+    xsession_wait_for "$WAIT" menu_closed || fail "in German, Escape left the drawing area's menu open"
+    mark=$(heard | wc -l) words="Zeichnen push button. notification 1 Punkt gezeichnet."
+    xdotool key Tab Tab Tab Tab Tab space
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
     mark=$(heard | wc -l) words='notification Die Stiftbreite „0,5“ ist zu klein: erlaubt sind Stiftbreiten von 1 bis 32767. Schreiben Sie „0.5“ mit Punkt.'
     xdotool key shift+Tab 0 comma 5
     xsession_wait_for "$WAIT" said_after "$mark" "$words" || fail "in German, \"$words\" was not heard within $WAIT s"
 fi
+[[ $mode == x11 ]] && hear_exploring "${exploring_de[@]}"
 
 echo "PASS: screenreader_$mode in $((SECONDS - started)) s"
