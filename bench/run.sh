@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Draw dots developers
 # SPDX-License-Identifier: MIT
-# Runs the benchmarks of an existing build: bench/run.sh [draw] [build] [memory] [startup]
+# Runs the benchmarks of an existing build: bench/run.sh [draw] [build] [undo] [file] [memory] [startup]
 # (all of them when none is named). BUILD names the build folder, build by default.
 #   draw, build: Google Benchmark's own results (CSV), then each pair's ratio in this run, and
 #                the 99th percentile of single presses and moves.
-#   memory:      peak resident memory of a process that presses Draw once or 1,000,000 times.
+#   undo:        an undo and a redo among 1,000,000 points, the 99th percentile of each.
+#   file:        opening and saving 1,000,000 points, each against the toolkit's XML stream
+#                reader or writer merely reading or writing the same file.
+#   memory:      peak resident memory of a process that presses Draw once or 1,000,000 times,
+#                and of one that opens a drawing of 1 or of 1,000,000 points.
 #   startup:     time to the first painted frame, processor time and peak resident memory of
 #                the program and of the floor, started in turn on a private Xvfb display.
 # Processes are measured with /usr/bin/time (peak resident memory in KiB, user time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build}
-[ $# -gt 0 ] || set -- draw build memory startup
+[ $# -gt 0 ] || set -- draw build undo file memory startup
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/drawdots-bench.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 # Qt wants a private runtime folder; without one it complains on every start.
@@ -23,13 +27,13 @@ median() {
     sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-# in_process FILTER FIRST SECOND...: the benchmarks FILTER matches, 20 repetitions interleaved,
-# then the median processor time of each SECOND over its FIRST.
+# in_process FILTER FIRST SECOND...: the benchmarks FILTER matches, 20 repetitions interleaved
+# (REPETITIONS of them where set), then the median processor time of each SECOND over its FIRST.
 in_process() {
     local filter=$1
     shift
     QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" --benchmark_filter="$filter" \
-        --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true \
+        --benchmark_repetitions="${REPETITIONS:-20}" --benchmark_enable_random_interleaving=true \
         --benchmark_report_aggregates_only=true --benchmark_format=csv | tee "$tmp/results.csv"
     echo "Processor time, medians, second over first:"
     while [ $# -gt 1 ]; do
@@ -84,6 +88,19 @@ for which in "$@"; do
     build)
         in_process 'BM_DecodeStoredRecord|BM_Build' BM_BuildFloorWindow BM_BuildProgramWindow
         ;;
+    undo)
+        # The million points are drawn once a process; five processes' worth of 300 steps each.
+        REPETITIONS=5 in_process 'BM_UndoRedo'
+        echo "The 99th percentile of an undo and of a redo, medians of 5 runs (one frame is 16.7 ms):"
+        awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) column[$i] = i }
+            $1 ~ /_median"?$/ { gsub(/"/, "", $1); sub(/_median$/, "", $1)
+                printf "  %s: undo %.2f ms, redo %.2f ms\n", $1, $column["\"undo_p99_ms\""], $column["\"redo_p99_ms\""] }' \
+            "$tmp/results.csv"
+        ;;
+    file)
+        REPETITIONS=5 in_process 'Million' BM_ReadMillionFloor/iterations:2 BM_OpenMillion/iterations:2 \
+            BM_WriteMillionFloor/iterations:2 BM_SaveMillion/iterations:2
+        ;;
     memory)
         # Pairs in turn first, so that whatever else the machine does weighs on both alike.
         for run in 1 2 3; do
@@ -97,6 +114,21 @@ for which in "$@"; do
         many=$(column 1000000 2 | median)
         echo "Peak resident memory, median of 3: after 1 press $few KiB, after 1,000,000 presses $many KiB," \
             "$(apart "$few" "$many"), $(awk -v a="$few" -v b="$many" 'BEGIN { printf "%.1f", (b - a) * 1024 / 999999 }') bytes a press"
+        # The same drawings saved, then opened by a new process each.
+        for presses in 1 1000000; do
+            QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" --presses="$presses" --save="$tmp/$presses.svg"
+        done
+        for run in 1 2 3; do
+            order="1 1000000"
+            [ $((run % 2)) -eq 1 ] || order="1000000 1"
+            for dots in $order; do
+                QT_QPA_PLATFORM=offscreen measure "open-$dots" "$build/bench/bench_window" --open="$tmp/$dots.svg"
+            done
+        done
+        few=$(column open-1 2 | median)
+        many=$(column open-1000000 2 | median)
+        echo "Peak resident memory, median of 3: opening 1 point $few KiB, opening 1,000,000 points $many KiB," \
+            "$(apart "$few" "$many"), $(awk -v a="$few" -v b="$many" 'BEGIN { printf "%.1f", (b - a) * 1024 / 999999 }') bytes a point"
         ;;
     startup)
         floor=${STARTUP_FLOOR:-$build/bench/startup_floor}
@@ -138,7 +170,7 @@ for which in "$@"; do
         row "peak resident, median (KiB)" "$f" "$p" "$(apart "$f" "$p")"
         ;;
     *)
-        echo "Unknown benchmark $which: choose from draw, build, memory and startup." >&2
+        echo "Unknown benchmark $which: choose from draw, build, undo, file, memory and startup." >&2
         exit 2
         ;;
     esac

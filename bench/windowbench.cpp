@@ -2,12 +2,18 @@
 // SPDX-License-Identifier: MIT
 
 // What a press of Draw costs, a move of the point picked on the drawing surface and a full repaint
-// of it, with few and with a million points drawn before, on the window as the tests open it; and what building the
-// window costs against building the floor's plain widgets. Runs on Qt's offscreen platform
-// unless told otherwise. With --presses=N it only presses Draw N times in a new window, each
-// press painted, and exits, for bench/run.sh to measure the process.
+// of it, with few and with a million points drawn before, on the window as the tests open it; an
+// undo and a redo among a million points; opening and saving a million points against the
+// toolkit's XML stream reader and writer merely reading and writing the same file; and what
+// building the window costs against building the floor's plain widgets. Runs on Qt's offscreen
+// platform unless told otherwise. With --presses=N [--save=FILE] it only presses Draw N times in a
+// new window, each press painted, and saves the drawing; with --open=FILE it only opens one; then
+// it exits, for bench/run.sh to measure the process.
 
 #include "bench/floorwindow.h"
+#include "picture/drawing.h"
+#include "picture/history.h"
+#include "picture/picturemenu.h"
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/surfaceaccessible.h"
@@ -16,10 +22,15 @@
 #include "window/storedrecord.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include <benchmark/benchmark.h>
 
@@ -94,6 +105,7 @@ public:
     }
 
     platform::DrawingSurface& surface() const { return *m_window.surface(); }
+    picture::PictureMenu& menu() const { return *surface().findChild<picture::PictureMenu*>(); }
     QString told() const { return m_window.toldOfTheArea(); }
     long paints = 0;
 
@@ -219,6 +231,148 @@ void BM_FullRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FullRepaint)->ArgName("points")->Arg(1)->Arg(kManyPoints)->Unit(benchmark::kMicrosecond);
 
+// The 99th percentile of the durations, in milliseconds.
+double percentile99(std::vector<double> durations)
+{
+    std::sort(durations.begin(), durations.end());
+    return durations[durations.size() * 99 / 100] * 1e3;
+}
+
+// Argument: the pen width of the dot undone and redone among a million points. Each iteration
+// presses Draw once at a new place (not timed), then takes the dot back and draws it again, each
+// painted, and takes it back once more (not timed): every dot taken back lies over the million
+// points alone, never over an earlier one of its own.
+void BM_UndoRedo(benchmark::State& state)
+{
+    BenchWindow& window = crowdedWindow();
+    window.activate();
+    window.setPenWidth(static_cast<int>(state.range(0)));
+    window.setColour(12);
+    QCoreApplication::processEvents();
+    picture::History& history = window.menu().history();
+    std::vector<double> undos, redos;
+    const long paintsBefore = window.paints;
+    int place = 0;
+    for (auto _ : state) {
+        ++place;
+        window.setPoint(150 + place * 397 % 4000, 150 + place * 211 % 1500);
+        window.press();
+        QCoreApplication::processEvents();
+        const auto started = std::chrono::steady_clock::now();
+        history.undo();
+        QCoreApplication::processEvents();
+        const auto undone = std::chrono::steady_clock::now();
+        history.redo();
+        QCoreApplication::processEvents();
+        const auto redone = std::chrono::steady_clock::now();
+        undos.push_back(std::chrono::duration<double>(undone - started).count());
+        redos.push_back(std::chrono::duration<double>(redone - undone).count());
+        state.SetIterationTime(std::chrono::duration<double>(redone - started).count());
+        history.undo();
+    }
+    state.counters["undo_p99_ms"] = percentile99(undos);
+    state.counters["redo_p99_ms"] = percentile99(redos);
+    if (window.paints - paintsBefore < 3 * static_cast<long>(state.iterations()))
+        state.SkipWithError("an undo or a redo was not followed by a paint of the drawing surface");
+}
+BENCHMARK(BM_UndoRedo)
+    ->ArgName("width")
+    ->Arg(1)
+    ->Arg(3)
+    ->Arg(50)
+    ->Arg(32767)
+    ->Iterations(300)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The million points saved once, for the benchmarks that read or write such a file.
+QString savedMillion()
+{
+    static QTemporaryDir folder;
+    static const QString name = folder.filePath(QStringLiteral("million.svg"));
+    if (!QFile::exists(name) && !crowdedWindow().menu().drawing().saveTo(name))
+        std::fprintf(stderr, "bench: the million points could not be saved\n");
+    return name;
+}
+
+// Opened into a window of its own, replacing its drawing, painted.
+void BM_OpenMillion(benchmark::State& state)
+{
+    const QString name = savedMillion();
+    BenchWindow window;
+    for (auto _ : state) {
+        if (!window.menu().drawing().openFile(name))
+            state.SkipWithError("the file was not opened");
+        window.surface().repaint();
+    }
+}
+BENCHMARK(BM_OpenMillion)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// The floor: the toolkit's XML stream reader reading the same file, every attribute of every element.
+void BM_ReadMillionFloor(benchmark::State& state)
+{
+    const QString name = savedMillion();
+    for (auto _ : state) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("the file could not be read");
+        QXmlStreamReader xml(&file);
+        qsizetype characters = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                for (const QXmlStreamAttribute& attribute : xml.attributes())
+                    characters += attribute.value().size();
+            }
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+}
+BENCHMARK(BM_ReadMillionFloor)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+void BM_SaveMillion(benchmark::State& state)
+{
+    const QString name = savedMillion() + QStringLiteral(".again.svg");
+    for (auto _ : state) {
+        if (!crowdedWindow().menu().drawing().saveTo(name))
+            state.SkipWithError("the file was not saved");
+    }
+}
+BENCHMARK(BM_SaveMillion)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// The floor: the toolkit's XML stream writer writing the same elements and attributes, the
+// numbers written by the toolkit's own QString::number, to a file replaced as the save replaces it.
+void BM_WriteMillionFloor(benchmark::State& state)
+{
+    const QString name = savedMillion() + QStringLiteral(".floor.svg");
+    const platform::DotStore& dots = crowdedWindow().surface().dots();
+    const QString ns = QStringLiteral("https://drawdots.github.io/ns/drawing");
+    for (auto _ : state) {
+        QSaveFile file(name);
+        file.open(QIODevice::WriteOnly);
+        QXmlStreamWriter xml(&file);
+        xml.setAutoFormatting(true);
+        xml.setAutoFormattingIndent(0);
+        xml.writeStartDocument();
+        xml.writeStartElement(QStringLiteral("svg"));
+        xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+        xml.writeNamespace(ns, QStringLiteral("drawdots"));
+        dots.forEach([&](const platform::Dot& dot) {
+            xml.writeEmptyElement(QStringLiteral("circle"));
+            xml.writeAttribute(QStringLiteral("cx"), QString::number(dot.x / 15));
+            xml.writeAttribute(QStringLiteral("cy"), QString::number(dot.y / 15));
+            xml.writeAttribute(QStringLiteral("r"), QString::number(dot.width / 2.0));
+            xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("#%1").arg(dot.colour, 6, 16, QLatin1Char('0')));
+            xml.writeAttribute(ns, QStringLiteral("x"), QString::number(dot.x));
+            xml.writeAttribute(ns, QStringLiteral("y"), QString::number(dot.y));
+            xml.writeAttribute(ns, QStringLiteral("colour"), QString::number(dot.colour % 16));
+        });
+        xml.writeEndDocument();
+        if (!file.commit())
+            state.SkipWithError("the floor's file could not be written");
+    }
+}
+BENCHMARK(BM_WriteMillionFloor)->Iterations(2)->Unit(benchmark::kMillisecond);
+
 void BM_DecodeStoredRecord(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -258,12 +412,23 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     constexpr const char* kPresses = "--presses=";
-    if (argc == 2 && std::strncmp(argv[1], kPresses, std::strlen(kPresses)) == 0) {
+    constexpr const char* kSave = "--save=";
+    constexpr const char* kOpen = "--open=";
+    if (argc >= 2 && std::strncmp(argv[1], kPresses, std::strlen(kPresses)) == 0) {
         const long count = std::atol(argv[1] + std::strlen(kPresses));
         BenchWindow window;
         window.scatter(count, 1);
+        if (argc == 3 && std::strncmp(argv[2], kSave, std::strlen(kSave)) == 0 &&
+            !window.menu().drawing().saveTo(QString::fromLocal8Bit(argv[2] + std::strlen(kSave))))
+            return EXIT_FAILURE;
         // Every press must have been painted, or the peak would leave out what painting costs.
         return window.paints >= count ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+    if (argc == 2 && std::strncmp(argv[1], kOpen, std::strlen(kOpen)) == 0) {
+        BenchWindow window;
+        const bool opened = window.menu().drawing().openFile(QString::fromLocal8Bit(argv[1] + std::strlen(kOpen)));
+        window.surface().repaint();
+        return opened ? EXIT_SUCCESS : EXIT_FAILURE;
     }
 
     benchmark::Initialize(&argc, argv);

@@ -3,6 +3,7 @@
 
 #include "picture/picturewriter.h"
 
+#include "picture/drawingreader.h"
 #include "platform/formdescription.h"
 #include "platform/notes/errorreport.h"
 
@@ -13,6 +14,7 @@
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
+#include <charconv>
 #include <cmath>
 #include <functional>
 
@@ -26,6 +28,10 @@ using platform::kTwipsPerPixel;
 namespace {
 
 constexpr double kPixelsPerInch = 96;
+// How many dots are written between two reports of progress.
+constexpr std::size_t kProgressEvery = 4096;
+
+enum class Outcome { Written, Failed, Cancelled };
 
 // Where the screen puts a dot's centre, in logical pixels: in the middle of the pixel that holds
 // the point when its diameter is odd, on that pixel's lower right corner when it is even.
@@ -40,30 +46,58 @@ QString colourName(ColourValue colour)
     return QStringLiteral("#%1").arg(colour & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
 }
 
-bool writeSvg(QIODevice& device, const DotStore& dots, QSize area)
+// The shortest text that reads back as the same number.
+template <typename Number> QString numberText(Number value)
 {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return QString::fromLatin1(text, end - text);
+}
+
+// The dots as discs that any SVG program draws, each also carrying its point in twips and its
+// colour number in the program's own namespace, which other programs pass over; the drawing is
+// read back from those.
+Outcome writeSvg(QIODevice& device, const DotStore& dots, QSize area, const QString& belongsTo,
+                 const Progress& progress)
+{
+    const QString ns = QString::fromLatin1(kDrawingNamespace);
     QXmlStreamWriter xml(&device);
+    // An element a line, for a person who reads the file.
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(0);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("svg"));
     xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeNamespace(ns, QStringLiteral("drawdots"));
     xml.writeAttribute(QStringLiteral("width"), QString::number(area.width()));
     xml.writeAttribute(QStringLiteral("height"), QString::number(area.height()));
     xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(area.width()).arg(area.height()));
+    xml.writeAttribute(ns, QStringLiteral("version"), QStringLiteral("1"));
+    if (!belongsTo.isEmpty())
+        xml.writeAttribute(ns, QStringLiteral("file"), belongsTo);
     xml.writeTextElement(QStringLiteral("title"), QStringLiteral("Draw dots"));
     xml.writeEmptyElement(QStringLiteral("rect"));
     xml.writeAttribute(QStringLiteral("width"), QString::number(area.width()));
     xml.writeAttribute(QStringLiteral("height"), QString::number(area.height()));
     xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("#ffffff"));
-    dots.forEach([&](const Dot& dot) {
+    const QString x = QStringLiteral("x"), y = QStringLiteral("y"), colour = QStringLiteral("colour");
+    for (std::size_t index = 0; index < dots.size(); ++index) {
+        if (index % kProgressEvery == 0 && progress && !progress(index, dots.size()))
+            return Outcome::Cancelled;
+        const Dot& dot = dots[index];
         const QPointF centre = centreOf(dot);
         xml.writeEmptyElement(QStringLiteral("circle"));
-        xml.writeAttribute(QStringLiteral("cx"), QString::number(centre.x()));
-        xml.writeAttribute(QStringLiteral("cy"), QString::number(centre.y()));
-        xml.writeAttribute(QStringLiteral("r"), QString::number(dot.width / 2.0));
+        xml.writeAttribute(QStringLiteral("cx"), numberText(centre.x()));
+        xml.writeAttribute(QStringLiteral("cy"), numberText(centre.y()));
+        xml.writeAttribute(QStringLiteral("r"), numberText(dot.width / 2.0));
         xml.writeAttribute(QStringLiteral("fill"), colourName(dot.colour));
-    });
+        xml.writeAttribute(ns, x, numberText(dot.x));
+        xml.writeAttribute(ns, y, numberText(dot.y));
+        if (const int number = colourNumber(dot.colour); number >= 0)
+            xml.writeAttribute(ns, colour, QString::number(number));
+    }
     xml.writeEndDocument();
-    return !xml.hasError();
+    return xml.hasError() ? Outcome::Failed : Outcome::Written;
 }
 
 [[noreturn]] void failSaving(const QString& fileName, const QString& reason)
@@ -76,12 +110,17 @@ bool writeSvg(QIODevice& device, const DotStore& dots, QSize area)
 // Writes through a temporary file that takes the name only once all of it is on the disk.
 // Every buffered byte is flushed and checked before the commit: a commit alone can report
 // success for a last write that failed.
-void writeAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
+bool writeAtomically(const QString& fileName, const std::function<Outcome(QIODevice&)>& write, const Progress& progress)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         failSaving(fileName, file.errorString());
-    const bool written = write(file);
+    const Outcome outcome = write(file);
+    if (outcome == Outcome::Cancelled || (progress && !progress(1, 1))) {
+        file.cancelWriting();
+        return false;
+    }
+    const bool written = outcome == Outcome::Written;
     // A write cut short on a full disk gives no reason; the rest, tried once more, gets the
     // system's. The flush comes before anything else, so that the reason is there to read.
     const bool flushed = file.flush() || (file.flush(), false);
@@ -92,20 +131,38 @@ void writeAtomically(const QString& fileName, const std::function<bool(QIODevice
     }
     if (!file.commit())
         failSaving(fileName, file.errorString());
+    return true;
 }
 
 } // namespace
 
-void savePicture(const QString& fileName, const QImage& pixels, const DotStore& dots, QSize area)
+int colourNumber(ColourValue colour)
+{
+    for (std::int16_t number = 0; number < 16; ++number) {
+        if (platform::paletteColor(number) == colour)
+            return number;
+    }
+    return -1;
+}
+
+bool savePicture(const QString& fileName, const QImage& pixels, const DotStore& dots, QSize area,
+                 const Progress& progress)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("svg"))
-        writeAtomically(fileName, [&](QIODevice& device) { return writeSvg(device, dots, area); });
-    else if (suffix == QLatin1String("png"))
-        writeAtomically(fileName, [&](QIODevice& device) { return pixels.save(&device, "PNG"); });
-    else
-        failSaving(fileName,
-                   QCoreApplication::translate("PictureMenu", "pictures are saved as PNG (.png) or SVG (.svg)"));
+        return writeAtomically(
+            fileName, [&](QIODevice& device) { return writeSvg(device, dots, area, QString(), progress); }, progress);
+    if (suffix == QLatin1String("png"))
+        return writeAtomically(
+            fileName,
+            [&](QIODevice& device) { return pixels.save(&device, "PNG") ? Outcome::Written : Outcome::Failed; },
+            progress);
+    failSaving(fileName, QCoreApplication::translate("PictureMenu", "pictures are saved as PNG (.png) or SVG (.svg)"));
+}
+
+void keepDrawing(const QString& fileName, const DotStore& dots, QSize area, const QString& belongsTo)
+{
+    writeAtomically(fileName, [&](QIODevice& device) { return writeSvg(device, dots, area, belongsTo, {}); }, {});
 }
 
 void paintPicture(QPainter& painter, const DotStore& dots, QSize area, double dotsPerInch)

@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "picture/progress.h"
 #include "platform/dotstore.h"
+#include "platform/palette.h"
 
 #include <QSize>
 
@@ -18,8 +20,17 @@ namespace picture {
 
 // Saves the picture of an area of `area` logical pixels as PNG or SVG, as the name ends in ".png"
 // or ".svg" (whatever the case), all or nothing: an existing file of that name is replaced only
-// once the whole picture is written. Throws platform::ReportedError saying why not.
-void savePicture(const QString& fileName, const QImage& pixels, const platform::DotStore& dots, QSize area);
+// once the whole picture is written. Throws platform::ReportedError saying why not; returns false
+// where progress cancelled it, the old file left as it was.
+bool savePicture(const QString& fileName, const QImage& pixels, const platform::DotStore& dots, QSize area,
+                 const Progress& progress = {});
+
+// Saves the dots as SVG, noting the file the drawing belongs to, for a drawing kept when the
+// program ended without saving it.
+void keepDrawing(const QString& fileName, const platform::DotStore& dots, QSize area, const QString& belongsTo);
+
+// The number of a colour among the sixteen, -1 for any other.
+int colourNumber(platform::ColourValue colour);
 
 // Paints the dots, clipped to the area, at their true size on a device of `dotsPerInch`, with
 // the area's top-left corner at the painter's origin.

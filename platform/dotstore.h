@@ -32,6 +32,14 @@ public:
         m_blocks.back()[m_size % kBlockSize] = dot;
         ++m_size;
     }
+    // Takes the newest dot away; a block left empty is given back.
+    void removeLast()
+    {
+        --m_size;
+        if (m_size % kBlockSize == 0)
+            m_blocks.pop_back();
+    }
+    const Dot& back() const { return (*this)[m_size - 1]; }
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     const Dot& operator[](std::size_t index) const { return m_blocks[index / kBlockSize][index % kBlockSize]; }

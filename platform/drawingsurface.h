@@ -6,6 +6,7 @@
 #include "platform/dotstore.h"
 #include "platform/formserror.h"
 #include "platform/palette.h"
+#include "platform/sheet.h"
 
 #include <QFrame>
 #include <QImage>
@@ -31,7 +32,7 @@ public:
     void plot(float x, float y, ColourValue colour);
 
     // What has been drawn, in device pixels, without the border.
-    const QImage& image() const { return m_image; }
+    const QImage& image() const { return m_sheet.image(); }
     // The colour drawn on the logical pixel at `pixel` from the sheet's top-left corner; none
     // where nothing is drawn there, a white dot on the white sheet told apart from the sheet.
     std::optional<ColourValue> inkAt(QPoint pixel) const;
@@ -43,17 +44,21 @@ public:
     void setAccessibleHelp(const QString& help) { m_accessibleHelp = help; }
 
     // The points that left ink on the sheet, as they were drawn; assistive technology reads the count.
-    const DotStore& dots() const { return m_dots; }
-    long pointsDrawn() const { return static_cast<long>(m_dots.size()); }
+    const DotStore& dots() const { return m_sheet.dots(); }
+    long pointsDrawn() const { return static_cast<long>(m_sheet.dots().size()); }
 
-    // Makes the sheet white again. What it held is kept until the next point is drawn, so
-    // that undoClear() can bring it back.
-    void clear();
-    void undoClear();
-    bool canUndoClear() const { return m_cleared.has_value(); }
+    // Makes the sheet white again and gives back what it held.
+    Sheet clear();
+    // Puts a sheet in place of this one: one that clear() gave back, or one made of dots alone.
+    void restore(Sheet sheet);
+    // Takes the newest point away; the pixels it covered are as they were before it.
+    Dot takeLastDot();
+    // Plots a point taken away before, with its own colour and pen width.
+    void restoreDot(const Dot& dot);
 
 Q_SIGNALS:
-    void undoClearChanged(bool possible);
+    // plot() left a new point on the sheet, the newest of dots().
+    void plotted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,18 +69,10 @@ protected:
 private:
     void fitImage();
     void countChanged();
+    // Repaints the part of the area that shows these device pixels of the sheet.
+    void updateSheet(const QRect& pixels);
 
-    struct Sheet {
-        QImage image;
-        QImage inked;
-        DotStore dots;
-    };
-
-    QImage m_image;
-    // Which device pixels of m_image hold ink (non-zero) rather than the white of the sheet.
-    QImage m_inked;
-    DotStore m_dots;
-    std::optional<Sheet> m_cleared;
+    Sheet m_sheet;
     std::int16_t m_drawWidth = 1;
     QString m_accessibleHelp;
 };

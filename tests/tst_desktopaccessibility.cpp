@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
+#include "picture/history.h"
+#include "picture/picturemenu.h"
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/formserror.h"
@@ -11,8 +13,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <optional>
@@ -31,6 +36,8 @@ private Q_SLOTS:
 
     void descriptionCountsThePointsDrawn_data();
     void descriptionCountsThePointsDrawn();
+    void menuOpensFromTheKeyboardOnItsFirstItem_data();
+    void menuOpensFromTheKeyboardOnItsFirstItem();
     void pointOnTheAreaIsHeardWithWhatLiesThere_data();
     void pointOnTheAreaIsHeardWithWhatLiesThere();
     void everythingCanBeDoneWithTheKeyboardAlone();
@@ -52,51 +59,146 @@ private:
 
 void DesktopAccessibilityTest::descriptionCountsThePointsDrawn_data()
 {
-    QTest::addColumn<QStringList>("presses"); // "X Y" in twips, one Draw each; "clear" and "undo" by keyboard
+    // "X Y [width]" in twips, one Draw each; "clear" by Shift+F10, "right click clear"; "undo" and
+    // "redo" by Ctrl+Z and Ctrl+Shift+Z ("redo y": Ctrl+Y) from the Draw button, "undo in a box"
+    // from the X box; "... action" triggers the menu's item itself, hidden or not, as assistive
+    // technology can (and as the tests must where a click follows: on Qt's offscreen platform the
+    // next press would activate the menu's window again).
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("offered"); // the menu's steps and Clear, as they can be chosen at the end
 
+    const QStringList dotUndoClear{"Undo dot", "Clear"};
     QTest::newRow("each press counts, even at the same place")
-        << QStringList{"1200 600", "1200 600", "150 150"} << "3 points drawn";
-    QTest::newRow("a point beside the sheet leaves no ink and is not counted")
-        << QStringList{"1200 600", "-300 600"} << "1 point drawn";
-    QTest::newRow("a refused point is not counted") << QStringList{"1200 600", "1e39 600"} << "1 point drawn";
-    QTest::newRow("clear") << QStringList{"1200 600", "150 150", "clear"} << "No points drawn";
-    QTest::newRow("clear taken back") << QStringList{"1200 600", "150 150", "clear", "undo"} << "2 points drawn";
-    QTest::newRow("clear by a right click") << QStringList{"1200 600", "right click clear"} << "No points drawn";
+        << QStringList{"1200 600", "1200 600", "150 150"} << "3 points drawn" << dotUndoClear;
+    QTest::newRow("a point beside the sheet leaves no ink, is not counted and is no step")
+        << QStringList{"1200 600", "-300 600", "undo"} << "No points drawn" << QStringList{"Redo dot"};
+    QTest::newRow("a refused point is not counted")
+        << QStringList{"1200 600", "1e39 600"} << "1 point drawn" << dotUndoClear;
+    QTest::newRow("clear") << QStringList{"1200 600", "150 150", "clear"} << "No points drawn"
+                           << QStringList{"Undo clear"};
+    QTest::newRow("clear taken back") << QStringList{"1200 600", "150 150", "clear", "undo"} << "2 points drawn"
+                                      << QStringList{"Undo dot", "Redo clear", "Clear"};
+    QTest::newRow("clear by a right click")
+        << QStringList{"1200 600", "right click clear"} << "No points drawn" << QStringList{"Undo clear"};
+    QTest::newRow("a dot after a clear is the step undone")
+        << QStringList{"1200 600", "clear action", "150 150", "undo"} << "No points drawn"
+        << QStringList{"Undo clear", "Redo dot"};
+    QTest::newRow("a dot over another gives back the pixels under it")
+        << QStringList{"1200 600 9", "1245 630 9", "undo", "redo", "undo"} << "1 point drawn"
+        << QStringList{"Undo dot", "Redo dot", "Clear"};
+    QTest::newRow("redone with either key")
+        << QStringList{"1200 600", "150 150", "undo", "undo", "redo", "redo y"} << "2 points drawn" << dotUndoClear;
+    QTest::newRow("steps that are not there do nothing, even through hidden items")
+        << QStringList{"undo action", "1200 600", "clear action", "undo",         "redo",   "redo action",
+                       "undo",        "undo",     "undo action",  "clear anyway", "150 150"}
+        << "1 point drawn" << dotUndoClear;
+    QTest::newRow("a text box keeps its own Ctrl+Z")
+        << QStringList{"1200 600", "undo in a box"} << "1 point drawn" << dotUndoClear;
+    QStringList hundred;
+    for (int step = 0; step < 100; ++step)
+        hundred << QString("%1 %2 %3").arg(150 + step * 40).arg(300 + step % 7 * 150).arg(1 + step % 9);
+    for (const char* way : {"undo", "redo"})
+        for (int step = 0; step < 100; ++step)
+            hundred << way;
+    QTest::newRow("a hundred steps back and forth") << hundred << "100 points drawn" << dotUndoClear;
 }
 
 void DesktopAccessibilityTest::descriptionCountsThePointsDrawn()
 {
-    QFETCH(QStringList, presses);
+    QFETCH(QStringList, steps);
     QFETCH(QString, description);
+    QFETCH(QStringList, offered);
 
-    QList<QPoint> beforeClear;
-    for (const QString& press : presses) {
-        QWidget* surface = m_window.surface();
-        if (press.endsWith("clear")) {
-            beforeClear = m_window.inkedPixels();
+    auto* surface = m_window.surface();
+    auto* menu = surface->findChild<picture::PictureMenu*>();
+    const auto item = [menu](const char* text) {
+        for (QAction* action : menu->menu()->actions())
+            if (action->text().remove('&') == text)
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    // What the person sees and hears after each step taken, the current one at `at`.
+    using State = std::pair<QImage, QString>;
+    const auto now = [&] { return State{m_window.drawingArea(), accessibleText(surface, QAccessible::Description)}; };
+    QList<State> states{now()};
+    qsizetype at = 0;
+    for (const QString& step : steps) {
+        const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        if (step == "clear" || step == "right click clear") {
             surface->setFocus();
-            if (press == "clear")
+            if (step == "clear")
                 QTest::keyClick(surface, Qt::Key_F10, Qt::ShiftModifier);
             else
                 QTest::mouseClick(m_window.window()->windowHandle(), Qt::RightButton, {}, surface->geometry().center());
             // The menu takes the activation on Qt's offscreen platform, and gives it back.
             QTRY_VERIFY(QApplication::activePopupWidget() && QApplication::activePopupWidget()->isActiveWindow());
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_L); // C&lear
-            QTRY_VERIFY(m_window.window()->isActiveWindow());
-            QVERIFY(m_window.inkedPixels().isEmpty());
-        } else if (press == "undo") {
-            QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(m_window.inkedPixels(), beforeClear);
+            QTRY_VERIFY(m_window.window()->isActiveWindow() && !QApplication::activePopupWidget());
+        } else if (step == "undo" || step == "redo" || step == "redo y") {
+            key(step == "redo y" ? Qt::Key_Y : Qt::Key_Z,
+                step == "redo" ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        } else if (step == "undo in a box") {
+            m_window.click("txtx");
+            key(Qt::Key_Z, Qt::ControlModifier);
+        } else if (step.endsWith("action")) {
+            item(step == "undo action" ? "Undo dot" : step == "redo action" ? "Redo dot" : "Clear")->trigger();
+        } else if (step == "clear anyway") {
+            menu->history().clear();
+        } else {
+            const QStringList xy = step.split(' ');
+            if (xy.size() > 2)
+                m_window.type("Text3", xy[2]);
+            m_window.type("txtx", xy[0]);
+            m_window.type("txty", xy[1]);
+            m_window.pressDraw();
         }
-        if (press.endsWith("clear") || press == "undo")
-            continue;
-        const QStringList xy = press.split(' ');
-        m_window.type("txtx", xy[0]);
-        m_window.type("txty", xy[1]);
-        m_window.pressDraw();
+        if (step.startsWith("undo") && step != "undo in a box")
+            at = qMax<qsizetype>(at - 1, 0);
+        else if (step.startsWith("redo"))
+            at = qMin(at + 1, states.size() - 1);
+        else if (now() != states[at]) // a new step forgets those undone
+            states.resize(++at), states << now();
+        QVERIFY2(now() == states[at], qPrintable(step));
     }
-    QCOMPARE(accessibleText(m_window.surface(), QAccessible::Description), description);
+    QCOMPARE(accessibleText(surface, QAccessible::Description), description);
+    QStringList canChoose;
+    for (QAction* action : menu->menu()->actions()) {
+        const QString text = action->text().remove('&');
+        if (action->isVisible() && action->isEnabled() &&
+            QRegularExpression("^(Undo|Redo|Clear)").match(text).hasMatch())
+            canChoose << text;
+    }
+    QCOMPARE(canChoose, offered);
+}
+
+void DesktopAccessibilityTest::menuOpensFromTheKeyboardOnItsFirstItem_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("asRequest"); // the Menu key also sent as a request for a menu, as X11 sends it
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << false;
+    QTest::newRow("Menu key") << int(Qt::Key_Menu) << false;
+    QTest::newRow("Menu key with a request for a menu") << int(Qt::Key_Menu) << true;
+}
+
+void DesktopAccessibilityTest::menuOpensFromTheKeyboardOnItsFirstItem()
+{
+    QFETCH(int, key);
+    QFETCH(bool, asRequest);
+    QWidget* surface = m_window.surface();
+    surface->setFocus();
+    QTest::keyClick(surface, Qt::Key(key), key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+    if (asRequest) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(200, 50), surface->mapToGlobal(QPoint(200, 50)));
+        QApplication::sendEvent(surface, &request);
+    }
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu && menu->activeAction());
+    QCOMPARE(menu->activeAction()->text(), QString("&Copy picture"));
+    QCOMPARE(menu->pos(), surface->mapToGlobal(QPoint(4, 4)));
+    menu->close();
 }
 
 void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere_data()
@@ -138,7 +240,8 @@ void DesktopAccessibilityTest::pointOnTheAreaIsHeardWithWhatLiesThere()
     m_window.find<QComboBox>("Combo1")->setCurrentIndex(12);
     for (const QString& step : part[1].split(", ")) {
         if (step == "clear" || step == "undo") {
-            step == "clear" ? m_window.surface()->clear() : m_window.surface()->undoClear();
+            picture::History& history = m_window.surface()->findChild<picture::PictureMenu*>()->history();
+            step == "clear" ? history.clear() : history.undo();
         } else if (step == "wider") { // a white dot drawn at X 6000
             m_window.surface()->resize(500, 113);
             m_window.form1().colorIndex = 15;
@@ -172,8 +275,8 @@ void DesktopAccessibilityTest::everythingCanBeDoneWithTheKeyboardAlone()
     QCOMPARE(QApplication::focusWidget(), m_window.surface());
     // A screen reader can tell of the drawing area's keys.
     QCOMPARE(accessibleText(m_window.surface(), QAccessible::Help),
-             "Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture. The arrow keys move "
-             "the point to draw at, by ten pixels with Shift; Enter draws there.");
+             "Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture. The arrow "
+             "keys move the point to draw at, by ten pixels with Shift; Enter draws there.");
     key(Qt::Key_Tab);
     QVERIFY(list->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == list);
     key(Qt::Key_Down, Qt::AltModifier);

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Draw dots developers
 // SPDX-License-Identifier: MIT
 
+#include "picture/drawing.h"
+#include "picture/picturemenu.h"
 #include "platform/drawingsurface.h"
 #include "platform/form.h"
 #include "platform/notes/errorreport.h"
@@ -13,7 +15,9 @@
 #include "windowfixture.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -256,6 +260,14 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
                         QAccessible::queryAccessibleInterface(surface())->text(QAccessible::Help)};
         for (auto* label : m_window.window()->findChildren<QLabel*>())
             all << label->text();
+        // The drawing area's menu, and the names it proposes for a picture saved or printed.
+        const auto* menu = surface()->findChild<picture::PictureMenu*>();
+        for (const QAction* action : menu->menu()->actions()) {
+            if (!action->isSeparator())
+                all << action->text();
+        }
+        for (const char* suffix : {"png", "pdf"})
+            all << QFileInfo(menu->drawing().proposedName(suffix)).fileName();
         for (int i = 0; i < find<QComboBox>("Combo1")->count(); ++i)
             all << find<QComboBox>("Combo1")->itemText(i);
         type("txtx", "-1e309999999999999"); // the longest refusal, of a coordinate
@@ -285,7 +297,9 @@ void Form1WindowTest::everyTextInThePersonsLanguage()
         QCOMPARE(find<QComboBox>("Combo1")->itemText(i).section(' ', 0, 0), QString::number(i));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
     QCOMPARE(shown[3], twoPoints);
-    QAction* copy = surface()->findChild<QMenu*>()->actions().constFirst();
+    const QList<QAction*> items = surface()->findChild<QMenu*>()->actions();
+    QAction* copy =
+        *std::find_if(items.begin(), items.end(), [](QAction* item) { return item->shortcut() == QKeySequence::Copy; });
     QCOMPARE(QAccessible::queryAccessibleInterface(copy)->actionInterface()->keyBindingsForAction({}).value(2),
              copyKeys);
     // One style of quotation marks in every note of a language.

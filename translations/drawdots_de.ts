@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>Open drawing</source>
+        <translation>Zeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg);;All files (*)</source>
+        <translation>SVG-Zeichnung (*.svg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot;…</source>
+        <translation>„%1“ wird geöffnet …</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot;…</source>
+        <translation>„%1“ wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>The drawing has changes that are not saved. Save them before closing?</source>
+        <translation>Die Zeichnung hat Änderungen, die nicht gespeichert sind. Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>The drawing has changes that are not saved. Save them before opening another drawing?</source>
+        <translation>Die Zeichnung hat Änderungen, die nicht gespeichert sind. Vor dem Öffnen einer anderen Zeichnung speichern?</translation>
+    </message>
+    <message>
+        <source>Close &amp;without saving</source>
+        <translation>&amp;Ohne Speichern schließen</translation>
+    </message>
+    <message>
+        <source>Open &amp;without saving</source>
+        <translation>&amp;Ohne Speichern öffnen</translation>
+    </message>
+    <message>
+        <source>it is not a drawing saved by Draw dots</source>
+        <translation>die Datei ist keine mit Punkte zeichnen gespeicherte Zeichnung</translation>
+    </message>
+    <message>
+        <source>it is too large: files of up to %1 MB are opened</source>
+        <translation>die Datei ist zu groß: Dateien bis %1 MB werden geöffnet</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>die Datei ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>it holds more dots than the %1 a drawing may hold</source>
+        <translation>die Datei enthält mehr als die %1 Punkte, die eine Zeichnung haben darf</translation>
+    </message>
+    <message>
+        <source>a pen width of %1: pen widths from 1 to 32767 are allowed</source>
+        <translation>eine Stiftbreite von %1: erlaubt sind Stiftbreiten von 1 bis 32767</translation>
+    </message>
+    <message>
+        <source>the colour number %1: colour numbers 0 to 15 are allowed</source>
+        <translation>die Farbnummer %1: erlaubt sind die Farbnummern 0 bis 15</translation>
+    </message>
+    <message>
+        <source>the colour %1, which is not one of the sixteen colours</source>
+        <translation>die Farbe %1, die keine der sechzehn Farben ist</translation>
+    </message>
+    <message>
+        <source>the coordinate %1: coordinates from -1000000 to 1000000 twips are allowed</source>
+        <translation>die Koordinate %1: erlaubt sind Koordinaten von -1000000 bis 1000000 Twips</translation>
+    </message>
+    <message>
+        <source>the number %1 as %2: numbers must be finite</source>
+        <translation>die Zahl %1 als %2: Zahlen müssen endlich sein</translation>
+    </message>
+    <message>
+        <source>dot %1 has %2</source>
+        <translation>Punkt %1 hat %2</translation>
+    </message>
+    <message>
+        <source>there is no file of that name</source>
+        <translation>es gibt keine Datei dieses Namens</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>die Datei konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>it changed while it was being read</source>
+        <translation>die Datei hat sich beim Lesen geändert</translation>
+    </message>
+    <message>
+        <source>The drawing &quot;%1&quot; could not be opened: %2. The drawing on screen is kept.</source>
+        <translation>Die Zeichnung „%1“ konnte nicht geöffnet werden: %2. Die Zeichnung auf dem Bildschirm bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingSurface</name>
     <message>
         <source>No points drawn</source>
@@ -212,10 +315,6 @@
 <context>
     <name>PictureMenu</name>
     <message>
-        <source>Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.</source>
-        <translation>Umschalt+F10 oder die Menütaste öffnet ein Menü zum Kopieren, Speichern, Drucken oder Leeren des Bildes.</translation>
-    </message>
-    <message>
         <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
         <translation>Das Bild konnte nicht gedruckt werden: Das Druckmodul des Programms ließ sich nicht laden (%1).</translation>
     </message>
@@ -226,10 +325,6 @@
     <message>
         <source>&amp;Copy picture</source>
         <translation>Bild &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as…</source>
-        <translation>Bild &amp;speichern unter …</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -267,6 +362,34 @@
         <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
         <translation>Bilder werden als PNG (.png) oder SVG (.svg) gespeichert</translation>
     </message>
+    <message>
+        <source>Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture.</source>
+        <translation>Umschalt+F10 oder die Menütaste öffnet ein Menü zum Rückgängigmachen, Kopieren, Öffnen, Speichern, Drucken oder Leeren des Bildes.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Speichern &amp;unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Undo dot</source>
+        <translation>Punkt &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo clear</source>
+        <translation>Leeren &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo dot</source>
+        <translation>Punkt &amp;wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>PointPicker</name>
@@ -281,6 +404,21 @@
     <message>
         <source>%1, %2: nothing drawn</source>
         <translation>%1, %2: nichts gezeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Open the &amp;kept drawing</source>
+        <translation>&amp;Aufbewahrte Zeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>Let the kept drawing &amp;go</source>
+        <translation>Aufbewahrte Zeichnung &amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>A drawing not saved when Draw dots last ended was kept: open it or let it go from the drawing area&apos;s menu.</source>
+        <translation>Eine beim letzten Beenden nicht gespeicherte Zeichnung wurde aufbewahrt: im Menü der Zeichenfläche öffnen oder verwerfen.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>Open drawing</source>
+        <translation>Ouvrir un dessin</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg);;All files (*)</source>
+        <translation>Dessin SVG (*.svg);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot;…</source>
+        <translation>Ouverture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot;…</source>
+        <translation>Enregistrement de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>The drawing has changes that are not saved. Save them before closing?</source>
+        <translation>Le dessin a des modifications non enregistrées. Les enregistrer avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The drawing has changes that are not saved. Save them before opening another drawing?</source>
+        <translation>Le dessin a des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir un autre dessin&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Close &amp;without saving</source>
+        <translation>Fermer &amp;sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Open &amp;without saving</source>
+        <translation>Ouvrir &amp;sans enregistrer</translation>
+    </message>
+    <message>
+        <source>it is not a drawing saved by Draw dots</source>
+        <translation>le fichier n&apos;est pas un dessin enregistré par Dessiner des points</translation>
+    </message>
+    <message>
+        <source>it is too large: files of up to %1 MB are opened</source>
+        <translation>le fichier est trop gros&#xa0;: les fichiers de %1&#xa0;Mo au plus sont ouverts</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>le fichier est endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>it holds more dots than the %1 a drawing may hold</source>
+        <translation>le fichier contient plus que les %1 points qu&apos;un dessin peut contenir</translation>
+    </message>
+    <message>
+        <source>a pen width of %1: pen widths from 1 to 32767 are allowed</source>
+        <translation>une largeur de trait de %1&#xa0;: les largeurs de trait de 1 à 32767 sont permises</translation>
+    </message>
+    <message>
+        <source>the colour number %1: colour numbers 0 to 15 are allowed</source>
+        <translation>le numéro de couleur %1&#xa0;: les numéros de couleur 0 à 15 sont permis</translation>
+    </message>
+    <message>
+        <source>the colour %1, which is not one of the sixteen colours</source>
+        <translation>la couleur %1, qui n&apos;est pas l&apos;une des seize couleurs</translation>
+    </message>
+    <message>
+        <source>the coordinate %1: coordinates from -1000000 to 1000000 twips are allowed</source>
+        <translation>la coordonnée %1&#xa0;: les coordonnées de -1000000 à 1000000 twips sont permises</translation>
+    </message>
+    <message>
+        <source>the number %1 as %2: numbers must be finite</source>
+        <translation>le nombre %1 comme %2&#xa0;: les nombres doivent être finis</translation>
+    </message>
+    <message>
+        <source>dot %1 has %2</source>
+        <translation>le point %1 a %2</translation>
+    </message>
+    <message>
+        <source>there is no file of that name</source>
+        <translation>il n&apos;existe aucun fichier de ce nom</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>le fichier n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>it changed while it was being read</source>
+        <translation>le fichier a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>The drawing &quot;%1&quot; could not be opened: %2. The drawing on screen is kept.</source>
+        <translation>Le dessin «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert&#xa0;: %2. Le dessin à l&apos;écran est conservé.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingSurface</name>
     <message>
         <source>No points drawn</source>
@@ -212,10 +315,6 @@
 <context>
     <name>PictureMenu</name>
     <message>
-        <source>Shift+F10 or the Menu key opens a menu to copy, save, print or clear the picture.</source>
-        <translation>Maj+F10 ou la touche Menu ouvre un menu pour copier, enregistrer, imprimer ou effacer l&apos;image.</translation>
-    </message>
-    <message>
         <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
         <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: le module d&apos;impression du programme n&apos;a pas pu être chargé (%1).</translation>
     </message>
@@ -226,10 +325,6 @@
     <message>
         <source>&amp;Copy picture</source>
         <translation>&amp;Copier l&apos;image</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as…</source>
-        <translation>&amp;Enregistrer l&apos;image sous…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -267,20 +362,63 @@
         <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
         <translation>les images sont enregistrées en PNG (.png) ou en SVG (.svg)</translation>
     </message>
+    <message>
+        <source>Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture.</source>
+        <translation>Maj+F10 ou la touche Menu ouvre un menu pour annuler, copier, ouvrir, enregistrer, imprimer ou effacer l&apos;image.</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo dot</source>
+        <translation>&amp;Annuler le point</translation>
+    </message>
+    <message>
+        <source>&amp;Redo clear</source>
+        <translation>&amp;Rétablir l&apos;effacement</translation>
+    </message>
+    <message>
+        <source>&amp;Redo dot</source>
+        <translation>&amp;Rétablir le point</translation>
+    </message>
 </context>
 <context>
     <name>PointPicker</name>
     <message>
         <source>The arrow keys move the point to draw at, by ten pixels with Shift; Enter draws there.</source>
-        <translation>Les flèches déplacent le point où dessiner, de dix pixels avec Maj ; Entrée dessine à cet endroit.</translation>
+        <translation>Les flèches déplacent le point où dessiner, de dix pixels avec Maj&#xa0;; Entrée dessine à cet endroit.</translation>
     </message>
     <message>
         <source>%1, %2: %3 dot</source>
-        <translation>%1, %2 : point %3</translation>
+        <translation>%1, %2&#xa0;: point %3</translation>
     </message>
     <message>
         <source>%1, %2: nothing drawn</source>
-        <translation>%1, %2 : rien de dessiné</translation>
+        <translation>%1, %2&#xa0;: rien de dessiné</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Open the &amp;kept drawing</source>
+        <translation>Ouvrir le dessin &amp;gardé</translation>
+    </message>
+    <message>
+        <source>Let the kept drawing &amp;go</source>
+        <translation>A&amp;bandonner le dessin gardé</translation>
+    </message>
+    <message>
+        <source>A drawing not saved when Draw dots last ended was kept: open it or let it go from the drawing area&apos;s menu.</source>
+        <translation>Un dessin non enregistré à la dernière fermeture a été gardé&#xa0;: ouvrez-le ou abandonnez-le depuis le menu de la zone de dessin.</translation>
     </message>
 </context>
 </TS>

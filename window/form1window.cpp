@@ -4,6 +4,7 @@
 #include "window/form1window.h"
 
 #include "picture/picturemenu.h"
+#include "picture/recovery.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/palette.h"
@@ -13,6 +14,7 @@
 #include "pointing/pointpicker.h"
 #include "window/storedrecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -51,8 +53,16 @@ std::shared_ptr<void> attachForm1(platform::Form& form)
     return form1;
 }
 
+std::shared_ptr<void> startForm1(platform::Form& form)
+{
+    std::shared_ptr<void> form1 = attachForm1(form);
+    // What the toolkit leaves of the command line after its own options: the file to open.
+    picture::attachToProgram(form.pictureBox("Picture1").surface(), QCoreApplication::arguments().mid(1));
+    return form1;
+}
+
 namespace {
-constexpr std::array kForms{platform::FormEntry{"Form1", &form1Description, &attachForm1}};
+constexpr std::array kForms{platform::FormEntry{"Form1", &form1Description, &startForm1}};
 }
 
 const platform::ProjectDescription kProject{"Form1", kForms, DRAWDOTS_APP_ID};

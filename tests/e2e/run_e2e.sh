@@ -588,6 +588,57 @@ done
 [[ $(head -c 5 "$pictures/Draw dots.pdf") == "%PDF-" ]] || fail "Ctrl+P printed no PDF"
 pass "Ctrl+S saved the picture, and Ctrl+P printed it to a PDF"
 
+# Takes a screenshot; true if the drawing area holds exactly the pixels given ("X,Y #RRGGBB").
+pixels_are() {
+    take_shot
+    [[ $(non_white_pixels | sort) == $(printf '%s\n' "$@" | sort) ]]
+}
+title_is() { [[ $(xdotool getwindowname "$window" 2>/dev/null) == "$1" ]]; }
+expect_title() { xsession_wait_for "$WAIT" title_is "$1" || fail "the title is \"$(xdotool getwindowname "$window")\", expected \"$1\""; }
+circles_are() { [[ $(grep -c '<circle' "$2") == "$1" ]]; }
+# Starts the program with the arguments given, waits for its window titled TITLE and reads its place.
+# The window system's older name for it, which xdotool searches, holds the part before the dash.
+start_program() {
+    local title=$1
+    shift
+    HOME=$XSESSION_DIR/home xsession_launch "$program" "$@"
+    window=$(xsession_find_window "${title%% — *}" $((WAIT * 4))) || fail "the window \"$title\" did not appear"
+    expect_title "$title"
+    xsession_wait_active "$window" "$WAIT" || fail "the window manager did not activate the program's window"
+    read -r client_x client_y client_width client_height < <(xsession_client_geometry "$window") ||
+        fail "could not read the window's geometry"
+}
+# Closes the window with Alt+F4 and answers the question it asks with KEY.
+answer_closing() {
+    key alt+F4
+    xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no question appeared at Alt+F4 with a dot unsaved"
+    key "$1"
+}
+
+echo "== Ctrl+Z takes the last dot back, Ctrl+Y brings it again; the title marks the change"
+expect_title "Draw dots.png — Draw dots"
+# From Draw, reached without a click that would draw: no cross on the area, no box's own Ctrl+Z.
+click_on Text3
+key Tab
+before_last_dot=("${red_pixels[@]:0:${#red_pixels[@]}-1}") # the last, the double click's dot
+key ctrl+z
+xsession_wait_for "$WAIT" pixels_are "${before_last_dot[@]}" || fail "Ctrl+Z did not give back the pixels before the last dot"
+expect_title "Draw dots.png* — Draw dots"
+key ctrl+y
+xsession_wait_for "$WAIT" pixels_are "${red_pixels[@]}" || fail "Ctrl+Y did not draw the last dot again"
+expect_title "Draw dots.png — Draw dots"
+pass "Ctrl+Z and Ctrl+Y took the last dot back and brought it again, and the title followed"
+
+echo "== Ctrl+Shift+S saves as \"dots.svg\""
+svg=$pictures/dots.svg
+key ctrl+shift+s
+xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after Ctrl+Shift+S"
+type_text dots.svg
+key Return
+xsession_wait_for "$WAIT" circles_are 8 "$svg" || fail "Ctrl+Shift+S did not save the 8 dots in $svg"
+expect_title "dots.svg — Draw dots"
+pass "saved as dots.svg, which the title names"
+
 echo "== Closing the window with Alt+F4 while an error report shows"
 click_on Text3
 type_thickness "40000" yes ${#red_pixels[@]}
@@ -595,10 +646,65 @@ xsession_wait_active "$window" "$WAIT" || fail "the program's window lost the fo
 key alt+F4
 ended_cleanly "after Alt+F4 with an error report on screen"
 
-echo "== Another program destroying the window"
-xsession_launch "$program"
-window=$(xsession_find_window "Draw dots" $((WAIT * 4))) || fail "the program's window did not appear again"
+echo "== Started again with the file: the same picture; Ctrl+S saves a dot more without asking"
+start_program "dots.svg — Draw dots" "$svg"
+xsession_wait_for "$WAIT" pixels_are "${red_pixels[@]}" || fail "dots.svg did not open with the pixels saved"
+set_coordinates 4200 600 # a black pixel at client (290,130)
+click_on cmdDraw
+await_pixel 290 130 "#000000" || fail "no dot appeared at client (290,130)"
+expect_title "dots.svg* — Draw dots"
+key ctrl+s
+xsession_wait_for "$WAIT" circles_are 9 "$svg" || fail "Ctrl+S did not save the ninth dot in $svg"
+xsession_other_window_shown "$window" && fail "Ctrl+S asked where to save a drawing that has its file"
+expect_title "dots.svg — Draw dots"
+pass "Ctrl+S saved to dots.svg without a dialog"
+
+echo "== Closing with a dot unsaved asks: Escape keeps the window, Return saves and closes"
+set_coordinates 4200 900
+click_on cmdDraw
+await_pixel 290 150 "#000000" || fail "no dot appeared at client (290,150)"
+answer_closing Escape
+xsession_wait_for "$WAIT" popup_closed || fail "Escape left the question"
+xsession_alive "$XSESSION_PROGRAM_PID" || fail "Escape at the question ended the program"
+answer_closing Return
+ended_cleanly "after Return at the question"
+circles_are 10 "$svg" || fail "Return at the question did not save the tenth dot"
+pass "the question kept the window at Escape, and saved the drawing at Return"
+
+echo "== Ended by SIGTERM with a dot unsaved, the drawing is offered back at the next start"
+state=$XSESSION_DIR/home/.local/state/drawdots
+start_program "dots.svg — Draw dots" "$svg"
+set_coordinates 4200 1200
+click_on cmdDraw
+await_pixel 290 170 "#000000" || fail "no dot appeared at client (290,170)"
+take_shot
+kept_pixels=$(non_white_pixels)
+kill -TERM "$XSESSION_PROGRAM_PID"
+ended_cleanly "after SIGTERM"
+kept=("$state"/*.svg)
+[[ ${#kept[@]} == 1 && -s ${kept[0]} ]] || fail "SIGTERM kept no drawing in $state"
+start_program "Draw dots"
+xsession_wait_for "$WAIT" report_shown "$(wc -l <<<"$kept_pixels")" || fail "no note offered the drawing kept"
+key shift+F10 Return # its first item opens the drawing kept
+expect_title "dots.svg* — Draw dots"
+mapfile -t kept_lines <<<"$kept_pixels"
+xsession_wait_for "$WAIT" pixels_are "${kept_lines[@]}" || fail "the drawing kept did not come back as it was"
+[[ ! -e ${kept[0]} ]] || fail "the file kept stayed after the drawing was opened"
+answer_closing w
+ended_cleanly "after \"Close without saving\""
+[[ -z $(ls -A "$state") ]] || fail "a drawing was kept though it was let go at closing: $(ls "$state")"
+pass "the drawing kept at SIGTERM came back at the next start, and Close without saving kept nothing"
+
+echo "== Another program destroying the window, with nothing unsaved and with a dot unsaved"
+start_program "Draw dots"
 xdotool windowclose "$window"
 ended_cleanly "after another program destroyed its window"
+[[ -z $(ls -A "$state") ]] || fail "a drawing was kept though nothing was unsaved"
+start_program "Draw dots"
+click_on cmdDraw
+xdotool windowclose "$window"
+ended_cleanly "after another program destroyed its window with a dot unsaved"
+[[ -n $(ls -A "$state") ]] || fail "the dot unsaved was not kept when another program destroyed the window"
+pass "a drawing is kept where the window is destroyed with a dot unsaved, and only then"
 
 echo "PASS: e2e_draw in $((SECONDS - started)) s"

@@ -76,9 +76,13 @@ steps=(
     "Tab past the drawing area to the list holding 4 Red|Tab Tab|Colour editable combo box. 4 Red."
     "colour 99, Draw pressed|9 9 shift+Tab shift+Tab space|notification The colour \"99\" is not one of the colour numbers 0 to 15.|once"
     "Escape, the note goes; Tab to the drawing area|Escape Tab|Drawing area canvas. 4 points drawn."
-    "open the drawing area's menu|shift+F10|Copy picture Ctrl+C."
-    "down to Clear and choose it|Down Down Down Return|notification No points drawn.|once"
+    "open the drawing area's menu on its first step|shift+F10|Undo dot Ctrl+Z."
+    "down to Clear and choose it|Down Down Down Down Down Down Return|notification No points drawn.|once"
     "take it back|ctrl+z|notification 4 points drawn.|again"
+    "undo the last dot|ctrl+z|notification 3 points drawn.|again"
+    "redo it|ctrl+shift+z|notification 4 points drawn.|again"
+    "close with the dots unsaved: the question|alt+F4|The drawing has changes that are not saved. Save them before closing?"
+    "Escape keeps the window|Escape|Drawing area canvas. 4 points drawn."
 )
 
 # What Orca said so far, one utterance a line; and whether WORDS came after the first SKIP of it.
@@ -306,8 +310,16 @@ hear_exploring() {
         pass "$name: \"$words\""
     done
 }
+# Closes the window, its dots unsaved, as Orca reads the question: Close without saving.
+close_without_saving() {
+    mark=$(heard | wc -l)
+    xdotool key alt+F4
+    xsession_wait_for "$WAIT" said_after "$mark" "Save them before closing?" || fail "Orca did not read the question"
+    xdotool key w
+    xsession_wait_for "$WAIT" xsession_gone "$pid" || fail "\"Close without saving\" did not end the program"
+}
 if [[ $mode == x11 ]]; then
-    xsession_end_process "$pid"
+    close_without_saving
     mark=$(heard | wc -l)
     xsession_launch "$program"
     pid=$XSESSION_PROGRAM_PID
@@ -317,7 +329,7 @@ if [[ $mode == x11 ]]; then
 fi
 
 if [[ $mode == x11 ]]; then # the program once more, in German: the menu's keys, Tab to Draw and press it, then a thickness refused
-    xsession_end_process "$pid"
+    close_without_saving
     mark=$(heard | wc -l) words="Zeichenfläche"
     xsession_launch env LANGUAGE=de "$program"
     window=$(xsession_find_window "Punkte zeichnen" "$WAIT") || fail "the German window did not appear"
