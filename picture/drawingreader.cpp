@@ -5,6 +5,7 @@
 
 #include "picture/picturewriter.h"
 #include "platform/formdescription.h"
+#include "platform/formserror.h"
 #include "platform/notes/errorreport.h"
 #include "platform/palette.h"
 
@@ -36,6 +37,12 @@ QString said(const char* text)
 [[noreturn]] void refuse(const QString& reason)
 {
     throw ReportedError(reason.toStdString());
+}
+
+// A value read from the file, short enough for a note.
+QString shown(QStringView value)
+{
+    return QString::fromStdString(platform::shortenForMessage(value.toString().toStdString(), 10));
 }
 
 [[noreturn]] void notOurs()
@@ -158,8 +165,7 @@ void Reader::circle()
     const QXmlStreamAttributes attributes = m_xml.attributes();
     const double width = 2 * number(attributes.value(QLatin1String("r")), "r");
     if (width != std::floor(width) || width < 1 || width > 32767)
-        refuseValue(
-            said(QT_TRANSLATE_NOOP("Drawing", "a pen width of %1: pen widths from 1 to 32767 are allowed")).arg(width));
+        refuseValue(said(QT_TRANSLATE_NOOP("Drawing", "pen width %1 (allowed: 1 to 32767)")).arg(width));
     Dot dot;
     dot.width = static_cast<std::int16_t>(width);
 
@@ -172,8 +178,7 @@ void Reader::circle()
         const QStringView text = attributes.value(m_namespace, QLatin1String("colour"));
         colour = text.toInt(&whole);
         if (!whole || colour < 0 || colour > 15)
-            refuseValue(said(QT_TRANSLATE_NOOP("Drawing", "the colour number %1: colour numbers 0 to 15 are allowed"))
-                            .arg(text));
+            refuseValue(said(QT_TRANSLATE_NOOP("Drawing", "colour number %1 (allowed: 0 to 15)")).arg(shown(text)));
     } else {
         // Each dot at the pixel it was drawn on: the disc's centre is that pixel's middle for an odd
         // width, its lower right corner for an even one.
@@ -187,15 +192,12 @@ void Reader::circle()
         const uint rgb = hex ? fill.mid(1).toUInt(&hex, 16) : 0;
         colour = hex ? colourNumber(rgb) : -1;
         if (colour < 0)
-            refuseValue(
-                said(QT_TRANSLATE_NOOP("Drawing", "the colour %1, which is not one of the sixteen colours")).arg(fill));
+            refuseValue(said(QT_TRANSLATE_NOOP("Drawing", "colour %1, not one of the sixteen")).arg(shown(fill)));
     }
     for (const double coordinate : {x, y}) {
         if (!(std::fabs(coordinate) <= kFarthest))
-            refuseValue(
-                said(QT_TRANSLATE_NOOP("Drawing",
-                                       "the coordinate %1: coordinates from -1000000 to 1000000 twips are allowed"))
-                    .arg(QString::number(coordinate)));
+            refuseValue(said(QT_TRANSLATE_NOOP("Drawing", "coordinate %1 (allowed: ±1000000)"))
+                            .arg(QString::number(coordinate)));
     }
     dot.x = static_cast<float>(x);
     dot.y = static_cast<float>(y);
@@ -211,15 +213,14 @@ double Reader::number(QStringView text, const char* what) const
     if (!ok && !std::isinf(value))
         notOurs();
     if (!std::isfinite(value))
-        refuseValue(said(QT_TRANSLATE_NOOP("Drawing", "the number %1 as %2: numbers must be finite"))
-                        .arg(text)
-                        .arg(QLatin1String(what)));
+        refuseValue(
+            said(QT_TRANSLATE_NOOP("Drawing", "%1 = %2, not a finite number")).arg(QLatin1String(what), shown(text)));
     return value;
 }
 
 void Reader::refuseValue(const QString& value) const
 {
-    refuse(said(QT_TRANSLATE_NOOP("Drawing", "dot %1 has %2")).arg(m_drawing.dots.size() + 1).arg(value));
+    refuse(said(QT_TRANSLATE_NOOP("Drawing", "dot %1: %2")).arg(m_drawing.dots.size() + 1).arg(value));
 }
 
 } // namespace
@@ -268,9 +269,8 @@ std::optional<OpenedDrawing> readDrawing(const QString& fileName, const Progress
             refuse(said(QT_TRANSLATE_NOOP("Drawing", "it changed while it was being read")));
         return read;
     } catch (const ReportedError& error) {
-        const QString message = QCoreApplication::translate(
-            "Drawing", "The drawing \"%1\" could not be opened: %2. The drawing on screen is kept.");
-        throw ReportedError(message.arg(before.fileName(), QString::fromStdString(error.what())).toStdString());
+        const QString message = QCoreApplication::translate("Drawing", "The drawing \"%1\" was not opened: %2.");
+        throw ReportedError(message.arg(nameForMessage(fileName), QString::fromStdString(error.what())).toStdString());
     }
 }
 

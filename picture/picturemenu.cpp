@@ -42,9 +42,12 @@ PrintFunction printFunction()
         reason = module.errorString();
     }
     if (!print) {
-        const QString message = QCoreApplication::translate(
-            "PictureMenu", "The picture could not be printed: the program's print module could not be loaded (%1).");
-        throw ReportedError(message.arg(reason).toStdString());
+        // The loader's words name whole paths: for whoever installed the program, not for a note.
+        qWarning("drawdots: %s", qPrintable(reason));
+        throw ReportedError(
+            QCoreApplication::translate("PictureMenu",
+                                        "The picture was not printed: the program's print module could not be loaded.")
+                .toStdString());
     }
     return print;
 }

@@ -102,9 +102,26 @@ Outcome writeSvg(QIODevice& device, const DotStore& dots, QSize area, const QStr
 
 [[noreturn]] void failSaving(const QString& fileName, const QString& reason)
 {
-    const QString message = QCoreApplication::translate(
-        "PictureMenu", "The picture could not be saved as \"%1\": %2. The drawing is kept, and no file was changed.");
-    throw platform::ReportedError(message.arg(QFileInfo(fileName).fileName(), reason).toStdString());
+    const QString message =
+        QCoreApplication::translate("PictureMenu", "The picture was not saved as \"%1\": %2. No file was changed.");
+    throw platform::ReportedError(message.arg(nameForMessage(fileName), reason).toStdString());
+}
+
+// Why a file could not be written: in the person's words where the cause is plain to see, for
+// the system's own words are English and may name the whole path, too long for a note.
+QString whyNotWritten(const QString& fileName, QString systemReason)
+{
+    const QFileInfo file(fileName);
+    const QFileInfo folder(file.absolutePath());
+    const char* reason = file.isDir()           ? QT_TRANSLATE_NOOP("PictureMenu", "a folder has that name")
+                         : !folder.isDir()      ? QT_TRANSLATE_NOOP("PictureMenu", "its folder does not exist")
+                         : !folder.isWritable() ? QT_TRANSLATE_NOOP("PictureMenu", "its folder is write-protected")
+                         : file.exists() && !file.isWritable()
+                             ? QT_TRANSLATE_NOOP("PictureMenu", "the file is write-protected")
+                             : nullptr;
+    if (reason)
+        return QCoreApplication::translate("PictureMenu", reason);
+    return systemReason.replace(file.absoluteFilePath(), nameForMessage(fileName));
 }
 
 // Writes through a temporary file that takes the name only once all of it is on the disk.
@@ -114,7 +131,7 @@ bool writeAtomically(const QString& fileName, const std::function<Outcome(QIODev
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        failSaving(fileName, file.errorString());
+        failSaving(fileName, whyNotWritten(fileName, file.errorString()));
     const Outcome outcome = write(file);
     if (outcome == Outcome::Cancelled || (progress && !progress(1, 1))) {
         file.cancelWriting();
@@ -127,14 +144,34 @@ bool writeAtomically(const QString& fileName, const std::function<Outcome(QIODev
     if (!flushed || !written || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        failSaving(fileName, reason);
+        failSaving(fileName, whyNotWritten(fileName, reason));
     }
     if (!file.commit())
-        failSaving(fileName, file.errorString());
+        failSaving(fileName, whyNotWritten(fileName, file.errorString()));
     return true;
 }
 
 } // namespace
+
+QString nameForMessage(const QString& fileName)
+{
+    // Short enough for a note about the file to keep to two lines; the end keeps the suffix.
+    constexpr qsizetype kHead = 6, kTail = 8;
+    QString name = QFileInfo(fileName).fileName();
+    for (QChar& c : name) {
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    }
+    if (name.size() <= kHead + 1 + kTail)
+        return name;
+    qsizetype head = kHead, tail = name.size() - kTail;
+    // Never a character cut in half.
+    if (name[head].isLowSurrogate())
+        --head;
+    if (name[tail].isLowSurrogate())
+        ++tail;
+    return name.left(head) + u'\u2026' + name.mid(tail);
+}
 
 int colourNumber(ColourValue colour)
 {
@@ -157,7 +194,7 @@ bool savePicture(const QString& fileName, const QImage& pixels, const DotStore& 
             fileName,
             [&](QIODevice& device) { return pixels.save(&device, "PNG") ? Outcome::Written : Outcome::Failed; },
             progress);
-    failSaving(fileName, QCoreApplication::translate("PictureMenu", "pictures are saved as PNG (.png) or SVG (.svg)"));
+    failSaving(fileName, QCoreApplication::translate("PictureMenu", "pictures are saved as .png or .svg"));
 }
 
 void keepDrawing(const QString& fileName, const DotStore& dots, QSize area, const QString& belongsTo)

@@ -29,6 +29,9 @@ bool savePicture(const QString& fileName, const QImage& pixels, const platform::
 // program ended without saving it.
 void keepDrawing(const QString& fileName, const platform::DotStore& dots, QSize area, const QString& belongsTo);
 
+// A file's name for a note: its start and its end with the suffix, cut short in the middle.
+QString nameForMessage(const QString& fileName);
+
 // The number of a colour among the sixteen, -1 for any other.
 int colourNumber(platform::ColourValue colour);
 

@@ -90,13 +90,12 @@ void checkStatus(const Status& status)
         throw FormsError(status.failure);
 }
 
-std::string shortenForMessage(std::string_view text)
+std::string shortenForMessage(std::string_view text, std::size_t maxShown)
 {
     // Short enough for any note to keep to two lines.
-    constexpr std::size_t kMaxShown = 14;
     std::string shown;
     std::size_t i = 0;
-    for (; i < text.size() && shown.size() < kMaxShown; ++i) {
+    for (; i < text.size() && shown.size() < maxShown; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         shown += c < 0x20 || c == 0x7f ? '?' : static_cast<char>(c);
     }

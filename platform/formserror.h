@@ -66,8 +66,8 @@ struct Status {
 // Turns a failing control call into a FormsError at once.
 void checkStatus(const Status& status);
 
-// A short, printable rendering of text the person typed, for quoting in messages.
-std::string shortenForMessage(std::string_view text);
+// A short, printable rendering of text the person typed or a file held, for quoting in messages.
+std::string shortenForMessage(std::string_view text, std::size_t maxShown = 14);
 // That rendering in the quotation marks of the person's language: "0.5", „0.5“, « 0.5 ».
 std::string quoteForMessage(std::string_view text);
 

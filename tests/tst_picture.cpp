@@ -129,9 +129,11 @@ private Q_SLOTS:
         QTest::newRow("SVG named in capitals") << "new.SVG|";
         QTest::newRow("PNG on a full disk") << "old.png|\"old.png\": File too large";
         QTest::newRow("SVG on a full disk") << "old.svg|\"old.svg\": File too large";
-        QTest::newRow("neither PNG nor SVG") << "old.jpg|\"old.jpg\": pictures are saved as PNG (.png) or SVG";
-        QTest::newRow("folder gone") << "gone/new.png|\"new.png\": No such file or directory";
-        QTest::newRow("the rename into place fails") << "new.svg|\"new.svg\"|folder in its place";
+        QTest::newRow("neither PNG nor SVG, its long name cut short")
+            << "a picture with a long name.jpg|\"a pict…name.jpg\": pictures are saved as .png or .svg. No file";
+        QTest::newRow("folder gone") << "gone/new.png|\"new.png\": its folder does not exist";
+        QTest::newRow("the rename into place fails")
+            << "new.svg|\"new.svg\": a folder has that name|folder in its place";
         QTest::newRow("cancelled") << "old.svg||cancel";
     }
     void pictureLeavesAsShown()
@@ -164,6 +166,7 @@ private Q_SLOTS:
         setrlimit(RLIMIT_FSIZE, &unlimited);
         const QString report = m_window.shownReportText();
         QVERIFY2(report.contains(failure) && report.isEmpty() == failure.isEmpty(), qPrintable(report));
+        QVERIFY2(m_window.reportOverTwoLines().isEmpty(), qPrintable(report));
         // Saved, the title names the file with no mark; not saved, the drawing is still unsaved.
         const bool saved = failure.isEmpty() && during.isEmpty() && name.endsWith("g", Qt::CaseInsensitive);
         QCOMPARE(m_window.window()->windowFilePath(), saved ? path(name) : QString());
@@ -274,20 +277,23 @@ private Q_SLOTS:
         QTest::newRow("an entity from elsewhere")
             << "<!DOCTYPE svg [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>" + ours + "&x;</svg>" << notOurs;
         QTest::newRow("NaN") << dot("r=\"1\" d:x=\"nan\" d:y=\"600\" d:colour=\"4\"")
-                             << "dot 1 has the number nan as x";
-        QTest::newRow("infinite width") << dot("r=\"inf\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"") << "the number inf as r";
+                             << "dot 1: x = nan, not a finite number";
+        QTest::newRow("infinite width") << dot("r=\"inf\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"")
+                                        << "r = inf, not a finite number";
         QTest::newRow("far outside") << dot("r=\"1\" d:x=\"1200\" d:y=\"-2e6\" d:colour=\"4\"")
-                                     << "the coordinate -2e+06: coordinates from -1000000 to 1000000";
-        QTest::newRow("width 0") << dot("r=\"0\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"") << "a pen width of 0: pen widths";
-        QTest::newRow("width negative") << dot("r=\"-2\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"") << "a pen width of -4";
-        QTest::newRow("width over 32767")
-            << dot("r=\"16384\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"") << "a pen width of 32768";
+                                     << "coordinate -2e+06 (allowed: ±1000000)";
+        QTest::newRow("width 0") << dot("r=\"0\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"")
+                                 << "pen width 0 (allowed: 1 to 32767)";
+        QTest::newRow("width negative") << dot("r=\"-2\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"") << "pen width -4";
+        QTest::newRow("width over 32767") << dot("r=\"16384\" d:x=\"1\" d:y=\"6\" d:colour=\"4\"") << "pen width 32768";
         QTest::newRow("colour 16") << dot("r=\"1\" d:x=\"1\" d:y=\"6\" d:colour=\"16\"")
-                                   << "the colour number 16: colour numbers 0 to 15";
+                                   << "colour number 16 (allowed: 0 to 15)";
+        QTest::newRow("colour number too long to quote whole")
+            << dot("r=\"1\" d:x=\"1\" d:y=\"6\" d:colour=\"123456789012345\"") << "colour number 1234567890... (";
         QTest::newRow("colour outside the sixteen, saved before the namespace")
             << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><title>Draw dots</title>"
                           "<circle cx=\"1.5\" cy=\"1.5\" r=\"0.5\" fill=\"#123456\"/></svg>")
-            << "the colour #123456, which is not one of the sixteen";
+            << "colour #123456, not one of the sixteen";
         QTest::newRow("10 million dots") << QByteArray("@size 450000000") << "it is too large";
         QTest::newRow("2 GB") << QByteArray("@size 2147483648") << "it is too large: files of up to 256 MB";
         QTest::newRow("more dots than a drawing may hold") << QByteArray("@limit") << "more dots than the 3";
@@ -299,7 +305,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, held);
         QFETCH(QString, reason);
-        const QString name = path("bad.svg");
+        const QString name = path("a drawing with a long name.svg");
         QVERIFY(drawing().saveTo(path("kept.svg")));
         if (held == "@folder")
             QVERIFY(QDir().mkdir(name));
@@ -333,7 +339,8 @@ private Q_SLOTS:
         QVERIFY(!drawing().isModified());
         const QString report = m_window.shownReportText();
         QVERIFY2(report.contains(reason) && report.isEmpty() == reason.isEmpty(), qPrintable(report));
-        QVERIFY(reason.isEmpty() || report.startsWith("The drawing \"bad.svg\" could not be opened: "));
+        QVERIFY(reason.isEmpty() || report.startsWith("The drawing \"a draw…name.svg\" was not opened: "));
+        QVERIFY2(m_window.reportOverTwoLines().isEmpty(), qPrintable(report));
     }
 
     void closingAsksAboutUnsavedChanges_data()
@@ -376,7 +383,7 @@ private Q_SLOTS:
         if (saved >= 0)
             QCOMPARE(picture::readDrawing(name)->dots.size(), std::size_t(saved));
         else
-            QVERIFY(m_window.shownReportText().contains("No such file or directory"));
+            QVERIFY(m_window.shownReportText().contains("its folder does not exist"));
     }
 
     void saveDialogNamesTheFile_data()

@@ -67,6 +67,18 @@ QString WindowFixture::shownReportText() const
     return shown.isEmpty() ? QString() : reportText(shown.first());
 }
 
+QString WindowFixture::reportOverTwoLines() const
+{
+    const int twoLines = 2 * window()->fontMetrics().lineSpacing();
+    for (const QWidget* report : shownReports()) {
+        const auto* text = report->findChild<QLabel*>();
+        if (text->height() > twoLines ||
+            text->fontMetrics().boundingRect(text->rect(), Qt::TextWordWrap, text->text()).height() > text->height())
+            return text->text();
+    }
+    return {};
+}
+
 QStringList WindowFixture::shownNotes() const
 {
     QStringList shown;

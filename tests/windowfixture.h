@@ -47,6 +47,9 @@ public:
     QStringList shownNotes() const;
     // The text the report on screen shows; empty when none shows.
     QString shownReportText() const;
+    // The text of a report on screen that does not fit whole in two lines of the window's text;
+    // empty when every one fits.
+    QString reportOverTwoLines() const;
     // What the drawing area last told assistive technology in a notification, other than the
     // count of points drawn; empty when it told nothing.
     QString toldOfTheArea() const;

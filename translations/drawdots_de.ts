@@ -56,30 +56,6 @@
         <translation>die Datei enthält mehr als die %1 Punkte, die eine Zeichnung haben darf</translation>
     </message>
     <message>
-        <source>a pen width of %1: pen widths from 1 to 32767 are allowed</source>
-        <translation>eine Stiftbreite von %1: erlaubt sind Stiftbreiten von 1 bis 32767</translation>
-    </message>
-    <message>
-        <source>the colour number %1: colour numbers 0 to 15 are allowed</source>
-        <translation>die Farbnummer %1: erlaubt sind die Farbnummern 0 bis 15</translation>
-    </message>
-    <message>
-        <source>the colour %1, which is not one of the sixteen colours</source>
-        <translation>die Farbe %1, die keine der sechzehn Farben ist</translation>
-    </message>
-    <message>
-        <source>the coordinate %1: coordinates from -1000000 to 1000000 twips are allowed</source>
-        <translation>die Koordinate %1: erlaubt sind Koordinaten von -1000000 bis 1000000 Twips</translation>
-    </message>
-    <message>
-        <source>the number %1 as %2: numbers must be finite</source>
-        <translation>die Zahl %1 als %2: Zahlen müssen endlich sein</translation>
-    </message>
-    <message>
-        <source>dot %1 has %2</source>
-        <translation>Punkt %1 hat %2</translation>
-    </message>
-    <message>
         <source>there is no file of that name</source>
         <translation>es gibt keine Datei dieses Namens</translation>
     </message>
@@ -100,8 +76,32 @@
         <translation>die Datei hat sich beim Lesen geändert</translation>
     </message>
     <message>
-        <source>The drawing &quot;%1&quot; could not be opened: %2. The drawing on screen is kept.</source>
-        <translation>Die Zeichnung „%1“ konnte nicht geöffnet werden: %2. Die Zeichnung auf dem Bildschirm bleibt erhalten.</translation>
+        <source>pen width %1 (allowed: 1 to 32767)</source>
+        <translation>Stiftbreite %1 (erlaubt: 1 bis 32767)</translation>
+    </message>
+    <message>
+        <source>colour number %1 (allowed: 0 to 15)</source>
+        <translation>Farbnummer %1 (erlaubt: 0 bis 15)</translation>
+    </message>
+    <message>
+        <source>colour %1, not one of the sixteen</source>
+        <translation>Farbe %1, keine der sechzehn</translation>
+    </message>
+    <message>
+        <source>coordinate %1 (allowed: ±1000000)</source>
+        <translation>Koordinate %1 (erlaubt: ±1000000)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not a finite number</source>
+        <translation>%1 = %2, keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>dot %1: %2</source>
+        <translation>Punkt %1: %2</translation>
+    </message>
+    <message>
+        <source>The drawing &quot;%1&quot; was not opened: %2.</source>
+        <translation>Die Zeichnung „%1“ wurde nicht geöffnet: %2.</translation>
     </message>
 </context>
 <context>
@@ -315,10 +315,6 @@
 <context>
     <name>PictureMenu</name>
     <message>
-        <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
-        <translation>Das Bild konnte nicht gedruckt werden: Das Druckmodul des Programms ließ sich nicht laden (%1).</translation>
-    </message>
-    <message>
         <source>Picture</source>
         <translation>Bild</translation>
     </message>
@@ -355,14 +351,6 @@
         <translation>Das Bild konnte nicht gedruckt werden: Der Drucker oder seine Datei ließ sich nicht öffnen. Die Zeichnung bleibt erhalten.</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2. The drawing is kept, and no file was changed.</source>
-        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2. Die Zeichnung bleibt erhalten, keine Datei wurde geändert.</translation>
-    </message>
-    <message>
-        <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
-        <translation>Bilder werden als PNG (.png) oder SVG (.svg) gespeichert</translation>
-    </message>
-    <message>
         <source>Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture.</source>
         <translation>Umschalt+F10 oder die Menütaste öffnet ein Menü zum Rückgängigmachen, Kopieren, Öffnen, Speichern, Drucken oder Leeren des Bildes.</translation>
     </message>
@@ -389,6 +377,34 @@
     <message>
         <source>&amp;Redo dot</source>
         <translation>Punkt &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The picture was not printed: the program&apos;s print module could not be loaded.</source>
+        <translation>Das Bild wurde nicht gedruckt: Das Druckmodul des Programms ließ sich nicht laden.</translation>
+    </message>
+    <message>
+        <source>The picture was not saved as &quot;%1&quot;: %2. No file was changed.</source>
+        <translation>Das Bild wurde nicht als „%1“ gespeichert: %2. Keine Datei wurde geändert.</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>ein Ordner hat diesen Namen</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>its folder is write-protected</source>
+        <translation>der Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>pictures are saved as .png or .svg</source>
+        <translation>nur .png und .svg sind möglich</translation>
     </message>
 </context>
 <context>

@@ -56,30 +56,6 @@
         <translation>le fichier contient plus que les %1 points qu&apos;un dessin peut contenir</translation>
     </message>
     <message>
-        <source>a pen width of %1: pen widths from 1 to 32767 are allowed</source>
-        <translation>une largeur de trait de %1&#xa0;: les largeurs de trait de 1 à 32767 sont permises</translation>
-    </message>
-    <message>
-        <source>the colour number %1: colour numbers 0 to 15 are allowed</source>
-        <translation>le numéro de couleur %1&#xa0;: les numéros de couleur 0 à 15 sont permis</translation>
-    </message>
-    <message>
-        <source>the colour %1, which is not one of the sixteen colours</source>
-        <translation>la couleur %1, qui n&apos;est pas l&apos;une des seize couleurs</translation>
-    </message>
-    <message>
-        <source>the coordinate %1: coordinates from -1000000 to 1000000 twips are allowed</source>
-        <translation>la coordonnée %1&#xa0;: les coordonnées de -1000000 à 1000000 twips sont permises</translation>
-    </message>
-    <message>
-        <source>the number %1 as %2: numbers must be finite</source>
-        <translation>le nombre %1 comme %2&#xa0;: les nombres doivent être finis</translation>
-    </message>
-    <message>
-        <source>dot %1 has %2</source>
-        <translation>le point %1 a %2</translation>
-    </message>
-    <message>
         <source>there is no file of that name</source>
         <translation>il n&apos;existe aucun fichier de ce nom</translation>
     </message>
@@ -100,8 +76,32 @@
         <translation>le fichier a changé pendant sa lecture</translation>
     </message>
     <message>
-        <source>The drawing &quot;%1&quot; could not be opened: %2. The drawing on screen is kept.</source>
-        <translation>Le dessin «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert&#xa0;: %2. Le dessin à l&apos;écran est conservé.</translation>
+        <source>pen width %1 (allowed: 1 to 32767)</source>
+        <translation>largeur de trait %1 (permis&#xa0;: 1 à 32767)</translation>
+    </message>
+    <message>
+        <source>colour number %1 (allowed: 0 to 15)</source>
+        <translation>numéro de couleur %1 (permis&#xa0;: 0 à 15)</translation>
+    </message>
+    <message>
+        <source>colour %1, not one of the sixteen</source>
+        <translation>couleur %1, hors des seize</translation>
+    </message>
+    <message>
+        <source>coordinate %1 (allowed: ±1000000)</source>
+        <translation>coordonnée %1 (permis&#xa0;: ±1000000)</translation>
+    </message>
+    <message>
+        <source>%1 = %2, not a finite number</source>
+        <translation>%1 = %2, pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>dot %1: %2</source>
+        <translation>point %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The drawing &quot;%1&quot; was not opened: %2.</source>
+        <translation>Le dessin «&#xa0;%1&#xa0;» n&apos;a pas été ouvert&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -315,10 +315,6 @@
 <context>
     <name>PictureMenu</name>
     <message>
-        <source>The picture could not be printed: the program&apos;s print module could not be loaded (%1).</source>
-        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: le module d&apos;impression du programme n&apos;a pas pu être chargé (%1).</translation>
-    </message>
-    <message>
         <source>Picture</source>
         <translation>Image</translation>
     </message>
@@ -355,14 +351,6 @@
         <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: l&apos;imprimante ou son fichier n&apos;a pas pu être ouvert. Le dessin est conservé.</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2. The drawing is kept, and no file was changed.</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2. Le dessin est conservé et aucun fichier n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>pictures are saved as PNG (.png) or SVG (.svg)</source>
-        <translation>les images sont enregistrées en PNG (.png) ou en SVG (.svg)</translation>
-    </message>
-    <message>
         <source>Shift+F10 or the Menu key opens a menu to undo, copy, open, save, print or clear the picture.</source>
         <translation>Maj+F10 ou la touche Menu ouvre un menu pour annuler, copier, ouvrir, enregistrer, imprimer ou effacer l&apos;image.</translation>
     </message>
@@ -389,6 +377,34 @@
     <message>
         <source>&amp;Redo dot</source>
         <translation>&amp;Rétablir le point</translation>
+    </message>
+    <message>
+        <source>The picture was not printed: the program&apos;s print module could not be loaded.</source>
+        <translation>L&apos;image n&apos;a pas été imprimée&#xa0;: le module d&apos;impression du programme n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>The picture was not saved as &quot;%1&quot;: %2. No file was changed.</source>
+        <translation>L&apos;image n&apos;a pas été enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2. Aucun fichier n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its folder is write-protected</source>
+        <translation>le dossier est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>le fichier est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>pictures are saved as .png or .svg</source>
+        <translation>seuls .png et .svg sont possibles</translation>
     </message>
 </context>
 <context>
@@ -418,7 +434,7 @@
     </message>
     <message>
         <source>A drawing not saved when Draw dots last ended was kept: open it or let it go from the drawing area&apos;s menu.</source>
-        <translation>Un dessin non enregistré à la dernière fermeture a été gardé&#xa0;: ouvrez-le ou abandonnez-le depuis le menu de la zone de dessin.</translation>
+        <translation>Un dessin non enregistré lors de la dernière fermeture a été gardé&#xa0;: le menu de la zone de dessin l&apos;ouvre ou l&apos;abandonne.</translation>
     </message>
 </context>
 </TS>

@@ -629,6 +629,18 @@ xsession_wait_for "$WAIT" pixels_are "${red_pixels[@]}" || fail "Ctrl+Y did not 
 expect_title "Draw dots.png — Draw dots"
 pass "Ctrl+Z and Ctrl+Y took the last dot back and brought it again, and the title followed"
 
+echo "== Ctrl+Shift+S as a .jpg with a long name: a note of two lines says why, and Escape lets it go"
+key ctrl+shift+s
+xsession_find_other_window "$window" "$WAIT" >/dev/null || fail "no dialog appeared after Ctrl+Shift+S"
+type_text "a picture with a rather long name.jpg"
+key Return
+xsession_wait_for "$WAIT" notes_apart 1 || fail "no note told why a .jpg was not saved"
+expect_note_fits "a picture not saved as .jpg"
+key Escape
+xsession_wait_for "$WAIT" notes_apart 0 || fail "the note about the .jpg stayed after Escape"
+[[ -z $(find "$pictures" -name '*.jpg') ]] || fail "a .jpg was written"
+expect_title "Draw dots.png — Draw dots"
+
 echo "== Ctrl+Shift+S saves as \"dots.svg\""
 svg=$pictures/dots.svg
 key ctrl+shift+s
