@@ -123,7 +123,8 @@ QRect Sheet::removeLast()
 }
 
 // Newest dot first, each pixel taken by the first dot that covers it; the search ends once every
-// pixel of the region is taken, which in a crowded picture is long before the oldest dot.
+// pixel of the region is taken, which in a crowded picture is long before the oldest dot. Rows
+// already whole are passed over, and dots that miss the rows still open are passed at once.
 void Sheet::draw(const QRect& region, std::size_t count, const Disc* only)
 {
     const QRect area = region & m_image.rect();
@@ -131,46 +132,59 @@ void Sheet::draw(const QRect& region, std::size_t count, const Disc* only)
         return;
     const double ratio = m_image.devicePixelRatio();
     const auto width = static_cast<std::size_t>(area.width());
-    std::vector<bool> taken(width * static_cast<std::size_t>(area.height()));
-    std::size_t left = taken.size();
+    std::vector<unsigned char> taken(width * static_cast<std::size_t>(area.height()));
+    std::vector<int> open(static_cast<std::size_t>(area.height()), area.width()); // pixels left, by row
+    const auto at = [&](int row, int column) {
+        return static_cast<std::size_t>(row - area.top()) * width + static_cast<std::size_t>(column - area.left());
+    };
+    const auto take = [&](int row, int column) {
+        taken[at(row, column)] = 1;
+        --open[static_cast<std::size_t>(row - area.top())];
+    };
     // Within a disc only: the rest of the region is as it was.
     for (int row = area.top(); only && row <= area.bottom(); ++row) {
         const auto [first, last] = only->run(row, area);
         for (int column = area.left(); column <= area.right(); ++column) {
-            if (column < first || column > last) {
-                taken[static_cast<std::size_t>(row - area.top()) * width +
-                      static_cast<std::size_t>(column - area.left())] = true;
-                --left;
-            }
+            if (column < first || column > last)
+                take(row, column);
         }
     }
-    for (std::size_t index = count; index-- > 0 && left > 0;) {
+    const auto whole = [&](int row) { return open[static_cast<std::size_t>(row - area.top())] == 0; };
+    int top = area.top(), bottom = area.bottom();
+    for (std::size_t index = count; index-- > 0;) {
+        while (top <= bottom && whole(top))
+            ++top;
+        while (bottom >= top && whole(bottom))
+            --bottom;
+        if (top > bottom)
+            break;
         const Dot& dot = m_dots[index];
         const Disc disc = discOf(dot, ratio);
-        const QRect covered = disc.within(area);
+        const QRect covered = disc.within(QRect(QPoint(area.left(), top), QPoint(area.right(), bottom)));
         const QRgb rgb = 0xFF000000u | dot.colour;
         for (int row = covered.top(); row <= covered.bottom(); ++row) {
+            if (whole(row))
+                continue;
             auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
             uchar* ink = m_inked.scanLine(row);
-            const std::size_t start = static_cast<std::size_t>(row - area.top()) * width;
             const auto [first, last] = disc.run(row, covered);
             for (int column = first; column <= last; ++column) {
-                const std::size_t at = start + static_cast<std::size_t>(column - area.left());
-                if (!taken[at]) {
-                    taken[at] = true;
+                if (!taken[at(row, column)]) {
+                    take(row, column);
                     line[column] = rgb;
                     ink[column] = 1;
-                    --left;
                 }
             }
         }
     }
-    for (int row = area.top(); left > 0 && row <= area.bottom(); ++row) {
+    // What no dot covers is the white of the sheet.
+    for (int row = top; row <= bottom; ++row) {
+        if (whole(row))
+            continue;
         auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
         uchar* ink = m_inked.scanLine(row);
-        const std::size_t first = static_cast<std::size_t>(row - area.top()) * width;
         for (int column = area.left(); column <= area.right(); ++column) {
-            if (!taken[first + static_cast<std::size_t>(column - area.left())]) {
+            if (!taken[at(row, column)]) {
                 line[column] = 0xFFFFFFFFu;
                 ink[column] = 0;
             }
