@@ -133,6 +133,8 @@ private Q_SLOTS:
             << "a picture with a long name.jpg|\"a pict…name.jpg\": pictures are saved as .png or .svg. No file";
         QTest::newRow("neither PNG nor SVG, its name cut between characters, a tab shown as \"?\"")
             << "\tbcde\U0001F600 long \U0001F600ame.jpg|\"?bcde…ame.jpg\": pictures";
+        QTest::newRow("neither PNG nor SVG, a name just short enough to show whole")
+            << "a-fifteen-c.jpg|\"a-fifteen-c.jpg\": pictures";
         QTest::newRow("folder gone") << "gone/new.png|\"new.png\": its folder does not exist";
         QTest::newRow("the rename into place fails")
             << "new.svg|\"new.svg\": a folder has that name|folder in its place";
