@@ -58,6 +58,26 @@ measure() {
     echo "$key $(cat "$tmp/time")" >>"$tmp/samples"
 }
 
+# peak_per_point UNIT FEW MANY OPTION: peak resident memory of bench_window with OPTION ("%s" the
+# count) for 1 and for 1,000,000 points, three of each in turn, so that whatever else the machine
+# does weighs on both alike; prints the medians (FEW and MANY say what they are) and the cost of
+# each UNIT.
+peak_per_point() {
+    local unit=$1 few_label=$2 many_label=$3 option=$4 run count order few many
+    for run in 1 2 3; do
+        order="1 1000000"
+        [ $((run % 2)) -eq 1 ] || order="1000000 1"
+        for count in $order; do
+            # shellcheck disable=SC2059 # the option is the format
+            QT_QPA_PLATFORM=offscreen measure "$unit-$count" "$build/bench/bench_window" "$(printf -- "$option" "$count")"
+        done
+    done
+    few=$(column "$unit-1" 2 | median)
+    many=$(column "$unit-1000000" 2 | median)
+    echo "Peak resident memory, median of 3: $few_label $few KiB, $many_label $many KiB," \
+        "$(apart "$few" "$many"), $(awk -v a="$few" -v b="$many" 'BEGIN { printf "%.1f", (b - a) * 1024 / 999999 }') bytes a $unit"
+}
+
 # column KEY N [FILE]: the Nth field of the samples measured under KEY.
 column() {
     awk -v key="$1" -v n="$2" '$1 == key { print $n }' "${3:-$tmp/samples}"
@@ -102,33 +122,12 @@ for which in "$@"; do
             BM_WriteMillionFloor/iterations:2 BM_SaveMillion/iterations:2
         ;;
     memory)
-        # Pairs in turn first, so that whatever else the machine does weighs on both alike.
-        for run in 1 2 3; do
-            order="1 1000000"
-            [ $((run % 2)) -eq 1 ] || order="1000000 1"
-            for presses in $order; do
-                QT_QPA_PLATFORM=offscreen measure "$presses" "$build/bench/bench_window" --presses="$presses"
-            done
-        done
-        few=$(column 1 2 | median)
-        many=$(column 1000000 2 | median)
-        echo "Peak resident memory, median of 3: after 1 press $few KiB, after 1,000,000 presses $many KiB," \
-            "$(apart "$few" "$many"), $(awk -v a="$few" -v b="$many" 'BEGIN { printf "%.1f", (b - a) * 1024 / 999999 }') bytes a press"
+        peak_per_point press "after 1 press" "after 1,000,000 presses" "--presses=%s"
         # The same drawings saved, then opened by a new process each.
         for presses in 1 1000000; do
             QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" --presses="$presses" --save="$tmp/$presses.svg"
         done
-        for run in 1 2 3; do
-            order="1 1000000"
-            [ $((run % 2)) -eq 1 ] || order="1000000 1"
-            for dots in $order; do
-                QT_QPA_PLATFORM=offscreen measure "open-$dots" "$build/bench/bench_window" --open="$tmp/$dots.svg"
-            done
-        done
-        few=$(column open-1 2 | median)
-        many=$(column open-1000000 2 | median)
-        echo "Peak resident memory, median of 3: opening 1 point $few KiB, opening 1,000,000 points $many KiB," \
-            "$(apart "$few" "$many"), $(awk -v a="$few" -v b="$many" 'BEGIN { printf "%.1f", (b - a) * 1024 / 999999 }') bytes a point"
+        peak_per_point point "opening 1 point" "opening 1,000,000 points" "--open=$tmp/%s.svg"
         ;;
     startup)
         floor=${STARTUP_FLOOR:-$build/bench/startup_floor}
